@@ -1,0 +1,110 @@
+// Gregorian calendar arithmetic, carried back unchanged to year 1 (proleptic), for the
+// years 1 to 9999. Serial day numbers count days since 30 December 1899 (day 0).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace kelotarhu::calendar {
+
+// Day count of 30 December 1899 when 1 January of year 1 is day 1.
+inline constexpr std::int32_t kSerialEpochDayCount = 693594;
+
+// Days of each month in a common year; index 0 is unused so that January is 1.
+inline constexpr std::array<std::int32_t, 13> MonthLengths = {0,  31, 28, 31, 30, 31, 30,
+                                                              31, 31, 30, 31, 30, 31};
+
+// Sunday first: index 0 is Sunday, matching WeekdayIndex.
+inline constexpr std::array<std::string_view, 7> WeekdayNames = {
+    "Sunnuntai", "Maanantai", "Tiistai", "Keskiviikko", "Torstai", "Perjantai", "Lauantai"};
+
+inline constexpr std::string_view kSunday = WeekdayNames[0];
+inline constexpr std::string_view kSaturday = WeekdayNames[6];
+
+struct Date {
+  std::uint16_t year = 0;
+  std::uint16_t month = 0;
+  std::uint16_t day = 0;
+
+  friend constexpr bool operator==(const Date&, const Date&) = default;
+};
+
+struct MonthOfYear {
+  std::uint8_t month;
+  std::uint16_t year;
+};
+
+// Any year: divisible by 4, and by 400 when it is a century year.
+constexpr bool YearIsLeap(int year) noexcept {
+  if (year % 4 != 0) return false;
+  if (year % 100 != 0) return true;
+  return year % 400 == 0;
+}
+
+// Months 1-12: 28 to 31, February raised to 29 in a leap year.
+constexpr int MonthLength(MonthOfYear m) noexcept {
+  return m.month == 2 && YearIsLeap(m.year) ? 29 : MonthLengths[m.month];
+}
+
+// Years 1-9999, valid month and day: days since 1 January of year 1, which is day 1.
+constexpr std::int32_t DayCount(int year, int month, int day) noexcept {
+  const std::int32_t before = year - 1;
+  std::int32_t day_of_year = day;
+  for (int m = 1; m < month; ++m) {
+    day_of_year += MonthLength({static_cast<std::uint8_t>(m), static_cast<std::uint16_t>(year)});
+  }
+  return before * 365 + before / 4 - before / 100 + before / 400 + day_of_year;
+}
+
+// Day counts 1 to 3652059 (years 1-9999): the date of that day. Howard Hinnant's
+// civil_from_days on a March-based year, shifted to day 1 = 1 January of year 1.
+constexpr Date DateOfDayCount(std::int32_t day_count) noexcept {
+  const std::int32_t z = day_count + 305;  // days since 1 March of year 0
+  const std::int32_t era = z / 146097;
+  const std::int32_t day_of_era = z - era * 146097;  // [0, 146096]
+  const std::int32_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) /
+      365;  // [0, 399]
+  const std::int32_t day_of_year =
+      day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const std::int32_t shifted_month = (5 * day_of_year + 2) / 153;  // [0, 11], March = 0
+  const std::int32_t day = day_of_year - (153 * shifted_month + 2) / 5 + 1;
+  const std::int32_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
+  const std::int32_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
+  return {static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+          static_cast<std::uint16_t>(day)};
+}
+
+// Any integers: whether the date exists in the years 1 to 9999.
+constexpr bool DateIsValid(int year, int month, int day) noexcept {
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+  return day <= MonthLength({static_cast<std::uint8_t>(month), static_cast<std::uint16_t>(year)});
+}
+
+// Serial day number of a date, or nothing for a date that does not exist.
+constexpr std::optional<double> DateSerial(std::uint16_t year, std::uint16_t month,
+                                           std::uint16_t day) noexcept {
+  if (!DateIsValid(year, month, day)) return std::nullopt;
+  return static_cast<double>(DayCount(year, month, day) - kSerialEpochDayCount);
+}
+
+// Day counts of year 1 onwards (1 January of year 1, a Monday, is day 1): 0 = Sunday.
+constexpr int WeekdayOfDayCount(std::int64_t day_count) noexcept {
+  return static_cast<int>(((day_count % 7) + 7) % 7);
+}
+
+// Serial day numbers, fraction of a day dropped: 0 = Sunday ... 6 = Saturday.
+int WeekdayIndex(double serial) noexcept;
+
+// Index 0-6: the Finnish weekday name; any other index: the empty text.
+constexpr std::string_view WeekdayText(int index) noexcept {
+  return index >= 0 && index < 7 ? WeekdayNames[static_cast<std::size_t>(index)]
+                                 : std::string_view{};
+}
+
+// Finnish weekday name of a date; the empty text for a date that does not exist.
+std::string_view WeekdayOfDate(std::uint16_t year, std::uint16_t month, std::uint16_t day) noexcept;
+
+}  // namespace kelotarhu::calendar

@@ -1,0 +1,42 @@
+// Easter Sunday and the feasts that keep their distance from it.
+#include <array>
+#include <string_view>
+
+#include "calendar/easter.h"
+#include "calendar/feast_rules.h"
+
+namespace kelotarhu::calendar {
+namespace {
+
+struct MovableFeast {
+  int days_from_easter;
+  std::string_view name;
+  Placement placement;
+  Marks marks;
+};
+
+// In placement order: where two meet on a day (never, in practice), the later stands behind.
+constexpr std::array<MovableFeast, 8> kMovableFeasts = {{
+    {0, "P\xE4\xE4si\xE4isp\xE4iv\xE4", Placement::kAdd, kRedDay},
+    {1, "2. p\xE4\xE4si\xE4isp\xE4iv\xE4", Placement::kAdd, kRedDay},
+    {-7, "Palmusunnuntai", Placement::kAdd, kRedDay},
+    {-3, "Kiirastorstai", Placement::kAdd, kNoMarks},
+    // Good Friday and Ash Wednesday stand alone on their day; its flags stay.
+    {-2, "Pitk\xE4perjantai", Placement::kSet, kRedDay},
+    {-46, "Tuhkakeskiviikko", Placement::kSet, kNoMarks},
+    {-49, "Laskiaissunnuntai", Placement::kAdd, kNoMarks},
+    {39, "Helatorstai", Placement::kAdd, kRedDay},
+}};
+
+}  // namespace
+
+void PlaceMovableFeasts(YearTable& table, std::uint16_t year) {
+  const Date easter = EasterSunday(year);
+  const std::int32_t easter_day_count = DayCount(easter.year, easter.month, easter.day);
+  for (const MovableFeast& feast : kMovableFeasts) {
+    const Date date = DateOfDayCount(easter_day_count + feast.days_from_easter);
+    PlaceFeast(table, date.month, date.day, feast.name, feast.placement, feast.marks);
+  }
+}
+
+}  // namespace kelotarhu::calendar

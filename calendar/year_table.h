@@ -1,0 +1,71 @@
+// The year day table: what every day of one year means in the Finnish calendar,
+// built once per start of the plug-in and then only read, one record per lookup.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calendar/date.h"
+
+namespace kelotarhu::calendar {
+
+// One day. Weekday and the name-day texts refer to constants that live as long as the
+// library; Feasts is built up by the placement rules and owned by the record.
+struct TNewDay {
+  std::string_view Weekday;
+  std::string Feasts;  // several names joined by " / ", in the order they were placed
+  std::uint8_t FlagDay = 0;
+  std::uint8_t RedDay = 0;
+  std::string_view FinnishNames;
+  std::string_view SwedishNames;
+};
+
+inline constexpr std::string_view kFeastSeparator = " / ";
+
+// Months 0-13 by days 0-32; only months 1-12 and days 1-31 are used, every month with
+// all 31 records. The spare rows and columns stay empty for ever, so a lookup with any
+// month or day the clock can report stays inside the table.
+class YearTable {
+ public:
+  static constexpr int kMonths = 14;
+  static constexpr int kDays = 33;
+
+  // Months 0-13, days 0-32; anything else is out of the table.
+  static constexpr bool Contains(int month, int day) noexcept {
+    return month >= 0 && month < kMonths && day >= 0 && day < kDays;
+  }
+
+  TNewDay& Day(int month, int day) {
+    return days_[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
+  }
+  const TNewDay& Day(int month, int day) const {
+    return days_[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
+  }
+
+  // The record of a month and day, or an always-empty record outside the table.
+  const TNewDay& Lookup(int month, int day) const;
+
+  // Joining placement: the name alone on an empty day, else " / " and the name appended.
+  void AddFeast(int month, int day, std::string_view name);
+  // Replacing placement: the day's feast text becomes the name alone. Flags stay.
+  void SetFeast(int month, int day, std::string_view name);
+
+  // The weekday tests of the placement rules compare the day's weekday text whole.
+  bool IsSunday(int month, int day) const { return Day(month, day).Weekday == kSunday; }
+  bool IsSaturday(int month, int day) const { return Day(month, day).Weekday == kSaturday; }
+
+  // The year of the last build, set as it starts; 0 while nothing has been built.
+  std::uint16_t year() const { return year_; }
+  void set_year(std::uint16_t year) { year_ = year; }
+
+ private:
+  std::array<std::array<TNewDay, kDays>, kMonths> days_{};
+  std::uint16_t year_ = 0;
+};
+
+// Rebuilds every used record of the table for a Gregorian year (1-9999) from scratch.
+void BuildYearTable(YearTable& table, std::uint16_t year);
+
+}  // namespace kelotarhu::calendar
