@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what this machine lacks, then builds every preset and runs all its tests:
+# native, native with AddressSanitizer and UndefinedBehaviorSanitizer, the 32-bit
+# Windows DLL under Wine, and a bounded fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "$(id -u)" -eq 0 ]; then
+  bash scripts/install-deps.sh
+else
+  sudo bash scripts/install-deps.sh
+fi
+
+jobs=$(nproc)
+for preset in native native-asan win32; do
+  echo "== $preset"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset"
+done
+
+echo "== fuzz"
+bash fuzz/run.sh build/fuzz "${KELOTARHU_FUZZ_SECONDS:-30}"

@@ -1,0 +1,295 @@
+// The year table on dated cases: exact feast texts and flags of single days, the
+// fixed-date feasts of a whole year, and where each weekday-anchored and movable feast
+// lands in given years.
+#include "calendar/year_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/calendar/feast_names.h"
+#include "tests/calendar/reference_calendar.h"
+
+namespace kelotarhu::calendar {
+namespace {
+
+using test::CivilDate;
+
+std::unique_ptr<YearTable> Built(int year) {
+  auto table = std::make_unique<YearTable>();
+  BuildYearTable(*table, static_cast<std::uint16_t>(year));
+  return table;
+}
+
+bool HoldsFeast(const TNewDay& record, std::string_view name) {
+  const std::vector<std::string> names = test::SplitFeasts(record.Feasts);
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The days of months 1-12, days 1-31 whose feast text holds the name.
+std::vector<CivilDate> DaysHolding(const YearTable& table, int year, std::string_view name) {
+  std::vector<CivilDate> days;
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 1; day <= 31; ++day) {
+      if (HoldsFeast(table.Day(month, day), name)) days.push_back({year, month, day});
+    }
+  }
+  return days;
+}
+
+std::string_view ReferenceWeekday(CivilDate date) {
+  constexpr std::string_view kNames[] = {"Sunnuntai", "Maanantai", "Tiistai",  "Keskiviikko",
+                                         "Torstai",   "Perjantai", "Lauantai"};
+  return test::ExistsInReference(date) ? kNames[test::ZellerWeekday(date)] : std::string_view{};
+}
+
+struct DayCase {
+  CivilDate date;
+  std::string_view feasts;
+  int flag_day;
+  int red_day;
+
+  friend void PrintTo(const DayCase& c, std::ostream* out) { *out << c.date; }
+};
+
+// Single days with their whole feast text (several names joined by " / ") and flags.
+const DayCase kDayCases[] = {
+    // Plain days: a Sunday, a Saturday and a weekday without any feast.
+    {{2026, 1, 4}, "", 0, 1},
+    {{2026, 1, 3}, "", 0, 0},
+    {{2026, 12, 8}, "", 0, 0},
+    // Days a month lacks; a common year's 29 February still holds the leap day.
+    {{2023, 2, 29}, "Karkausp\xE4iv\xE4", 0, 0},
+    {{2024, 2, 30}, "", 0, 0},
+    {{2024, 2, 31}, "", 0, 0},
+    {{2024, 4, 31}, "", 0, 0},
+    {{2026, 6, 31}, "", 0, 0},
+    {{2026, 9, 31}, "", 0, 0},
+    {{2026, 11, 31}, "", 0, 0},
+    // Fixed dates.
+    {{2026, 12, 6}, "Itsen\xE4isyysp\xE4iv\xE4", 1, 1},
+    {{2026, 12, 24}, "Jouluaatto", 0, 0},
+    {{2023, 12, 24}, "Jouluaatto", 0, 1},
+    {{2026, 5, 1}, "Vappu", 1, 1},
+    {{2026, 11, 6}, "Svenska dagen", 1, 1},
+    {{2024, 2, 29}, "Karkausp\xE4iv\xE4", 0, 0},
+    {{2025, 10, 31}, "Halloween", 0, 0},
+    {{2023, 6, 4}, "Puolustusvoimien lippujuhla", 1, 1},
+    // Weekday-anchored feasts, alone and joined onto a fixed date.
+    {{2006, 2, 5}, "J. L. Runebergin p\xE4iv\xE4 / Kynttil\xE4np\xE4iv\xE4", 1, 1},
+    {{2038, 5, 9}, "Eurooppa-p\xE4iv\xE4 / \xC4itienp\xE4iv\xE4", 1, 1},
+    {{2013, 5, 12}, "J. V. Snellmanin p\xE4iv\xE4 / \xC4itienp\xE4iv\xE4", 1, 1},
+    {{2026, 5, 10}, "\xC4itienp\xE4iv\xE4", 1, 1},
+    {{2005, 5, 15}, "Kaatuneiden muistop\xE4iv\xE4", 1, 1},
+    {{2020, 6, 20}, "Juhannusp\xE4iv\xE4", 1, 1},
+    {{2007, 9, 30}, "Mikkelinp\xE4iv\xE4", 0, 1},
+    {{2013, 9, 29}, "Mikkelinp\xE4iv\xE4", 0, 1},
+    {{2020, 11, 8}, "Is\xE4np\xE4iv\xE4", 1, 1},
+    {{2020, 10, 31}, "Pyh\xE4inp\xE4iv\xE4", 0, 1},
+    {{2038, 11, 6}, "Svenska dagen / Pyh\xE4inp\xE4iv\xE4", 1, 1},
+    // The Annunciation, kept off Easter Day and Palm Sunday.
+    {{2008, 3, 9}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2008, 3, 16}, "Palmusunnuntai", 0, 1},
+    {{2008, 3, 23}, "P\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
+    {{2013, 3, 17}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2013, 3, 24}, "Palmusunnuntai", 0, 1},
+    {{2051, 3, 19}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2051, 3, 26}, "Palmusunnuntai", 0, 1},
+    {{2285, 3, 8}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2026, 3, 22}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    // A year without collisions: every movable feast alone on its day.
+    {{2019, 3, 3}, "Laskiaissunnuntai", 0, 1},
+    {{2019, 3, 6}, "Tuhkakeskiviikko", 0, 0},
+    {{2019, 4, 14}, "Palmusunnuntai", 0, 1},
+    {{2019, 4, 18}, "Kiirastorstai", 0, 0},
+    {{2019, 4, 19}, "Pitk\xE4perjantai", 0, 1},
+    {{2019, 4, 21}, "P\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
+    {{2019, 4, 22}, "2. p\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
+    {{2019, 5, 30}, "Helatorstai", 0, 1},
+    // Movable feasts meeting fixed dates: joined behind them, or replacing them.
+    {{2024, 4, 1}, "Aprillip\xE4iv\xE4 / 2. p\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
+    {{2024, 5, 9}, "Eurooppa-p\xE4iv\xE4 / Helatorstai", 0, 1},
+    {{2024, 2, 14}, "Tuhkakeskiviikko", 0, 0},
+    {{2018, 4, 1}, "Aprillip\xE4iv\xE4 / P\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
+    {{2018, 3, 30}, "Pitk\xE4perjantai", 0, 1},
+    {{2018, 3, 29}, "Kiirastorstai", 0, 0},
+    {{1983, 3, 31}, "Kiirastorstai", 0, 0},
+    {{1983, 4, 1}, "Pitk\xE4perjantai", 0, 1},
+    {{1985, 3, 31}, "Palmusunnuntai", 0, 1},
+    {{1996, 3, 31}, "Palmusunnuntai", 0, 1},
+    {{2023, 4, 9}, "Mikael Agricolan p\xE4iv\xE4 / P\xE4\xE4si\xE4isp\xE4iv\xE4", 1, 1},
+    {{2023, 4, 7}, "Pitk\xE4perjantai", 0, 1},
+    {{2001, 2, 28}, "Tuhkakeskiviikko", 1, 0},
+    {{2001, 2, 25}, "Laskiaissunnuntai", 0, 1},
+    {{2017, 3, 1}, "Tuhkakeskiviikko", 0, 0},
+    {{2017, 2, 26}, "Laskiaissunnuntai", 0, 1},
+    {{2028, 3, 1}, "Tuhkakeskiviikko", 0, 0},
+    {{2028, 2, 27}, "Laskiaissunnuntai", 0, 1},
+    {{2022, 3, 2}, "Tuhkakeskiviikko", 0, 0},
+    {{2022, 2, 27}, "Laskiaissunnuntai", 0, 1},
+    {{2049, 3, 3}, "Tuhkakeskiviikko", 0, 0},
+    {{2049, 2, 28}, "Kalevalan p\xE4iv\xE4 / Laskiaissunnuntai", 1, 1},
+    {{2060, 3, 3}, "Tuhkakeskiviikko", 0, 0},
+    {{2060, 2, 29}, "Karkausp\xE4iv\xE4 / Laskiaissunnuntai", 0, 1},
+    {{1962, 5, 31}, "Helatorstai", 0, 1},
+    {{1984, 5, 31}, "Helatorstai", 0, 1},
+    {{2057, 5, 31}, "Helatorstai", 0, 1},
+    {{2285, 2, 1}, "Laskiaissunnuntai", 0, 1},
+    {{2285, 2, 4}, "Tuhkakeskiviikko", 0, 0},
+    {{2285, 4, 30}, "Helatorstai", 0, 1},
+    {{2038, 3, 10}, "Tuhkakeskiviikko", 0, 0},
+    {{2038, 6, 3}, "Helatorstai", 0, 1},
+    {{2008, 5, 1}, "Vappu / Helatorstai", 1, 1},
+    {{2008, 2, 3}, "Kynttil\xE4np\xE4iv\xE4 / Laskiaissunnuntai", 0, 1},
+};
+
+class DayRecordTest : public testing::TestWithParam<DayCase> {};
+
+TEST_P(DayRecordTest, HoldsTheDaysFeastsFlagsAndWeekday) {
+  const DayCase& c = GetParam();
+  const std::unique_ptr<YearTable> table = Built(c.date.year);
+  const TNewDay& record = table->Day(c.date.month, c.date.day);
+  EXPECT_EQ(record.Feasts, c.feasts);
+  EXPECT_EQ(record.FlagDay, c.flag_day);
+  EXPECT_EQ(record.RedDay, c.red_day);
+  EXPECT_EQ(record.Weekday, ReferenceWeekday(c.date));
+}
+
+INSTANTIATE_TEST_SUITE_P(DatedCases, DayRecordTest, testing::ValuesIn(kDayCases));
+
+struct FixedFeast {
+  int month;
+  int day;
+  std::string_view name;
+  int flag_day;
+  int red_day;
+};
+
+// Every fixed-date feast with the flags it sets itself.
+constexpr FixedFeast kFixedFeasts[] = {
+    {1, 1, "Uudenvuodenp\xE4iv\xE4", 0, 1},
+    {1, 6, "Loppiainen", 0, 1},
+    {1, 13, "Nuutin p\xE4iv\xE4", 0, 0},
+    {1, 27, "Vainojen uhrien muistop\xE4iv\xE4", 0, 0},
+    {2, 5, "J. L. Runebergin p\xE4iv\xE4", 1, 0},
+    {2, 14, "Yst\xE4v\xE4np\xE4iv\xE4", 0, 0},
+    {2, 28, "Kalevalan p\xE4iv\xE4", 1, 0},
+    {2, 29, "Karkausp\xE4iv\xE4", 0, 0},
+    {3, 8, "Kansainv\xE4linen naistenp\xE4iv\xE4", 0, 0},
+    {3, 19, "Minna Canthin p\xE4iv\xE4", 0, 0},
+    {4, 1, "Aprillip\xE4iv\xE4", 0, 0},
+    {4, 7, "Maailman terveysp\xE4iv\xE4", 0, 0},
+    {4, 9, "Mikael Agricolan p\xE4iv\xE4", 1, 0},
+    {4, 27, "Veteraanip\xE4iv\xE4", 1, 0},
+    {5, 1, "Vappu", 1, 1},
+    {5, 9, "Eurooppa-p\xE4iv\xE4", 0, 0},
+    {5, 12, "J. V. Snellmanin p\xE4iv\xE4", 1, 0},
+    {6, 4, "Puolustusvoimien lippujuhla", 1, 0},
+    {6, 5, "Maailman ymp\xE4rist\xF6p\xE4iv\xE4", 0, 0},
+    {7, 6, "Eino Leinon p\xE4iv\xE4", 1, 0},
+    {7, 17, "Kansanvallanp\xE4iv\xE4", 0, 0},
+    {7, 27, "Unikeonp\xE4iv\xE4", 0, 0},
+    {10, 10, "Aleksis Kiven p\xE4iv\xE4", 1, 0},
+    {10, 16, "Maailman ravintop\xE4iv\xE4", 0, 0},
+    {10, 20, "Lastenp\xE4iv\xE4", 0, 0},
+    {10, 24, "YK:n p\xE4iv\xE4", 1, 0},
+    {10, 31, "Halloween", 0, 0},
+    {11, 6, "Svenska dagen", 1, 1},
+    {12, 6, "Itsen\xE4isyysp\xE4iv\xE4", 1, 1},
+    {12, 10, "Ihmisoikeuksien p\xE4iv\xE4", 0, 0},
+    {12, 13, "Pyh\xE4n Lucian p\xE4iv\xE4", 0, 0},
+    {12, 24, "Jouluaatto", 0, 0},
+    {12, 25, "Joulup\xE4iv\xE4", 0, 1},
+    {12, 26, "Tapaninp\xE4iv\xE4", 0, 1},
+    {12, 28, "Viattomien lasten p\xE4iv\xE4", 0, 0},
+};
+
+// In 2025 no weekday-anchored or movable feast falls on a fixed date, so each fixed
+// date holds its own name alone; a Sunday is red whatever the row says.
+TEST(FixedFeasts, EachStandsAloneOnItsDateIn2025) {
+  constexpr int kYear = 2025;
+  const std::unique_ptr<YearTable> table = Built(kYear);
+  for (const FixedFeast& feast : kFixedFeasts) {
+    const CivilDate date{kYear, feast.month, feast.day};
+    SCOPED_TRACE(testing::Message() << date);
+    const bool sunday = test::ExistsInReference(date) &&
+                        test::ZellerWeekday(date) == test::kSundayIndex;
+    const TNewDay& record = table->Day(feast.month, feast.day);
+    EXPECT_EQ(record.Feasts, feast.name);
+    EXPECT_EQ(record.FlagDay, feast.flag_day);
+    EXPECT_EQ(record.RedDay, feast.red_day == 1 || sunday ? 1 : 0);
+    EXPECT_EQ(DaysHolding(*table, kYear, feast.name), std::vector<CivilDate>{date});
+  }
+}
+
+struct MonthDay {
+  int month;
+  int day;
+};
+
+// One row per year: Easter Sunday and the weekday-anchored feasts.
+struct AnchoredYear {
+  int year;
+  MonthDay easter;
+  MonthDay candlemas;
+  MonthDay mothers_day;
+  MonthDay memorial_day;
+  MonthDay midsummer_day;
+  MonthDay michaelmas;
+  MonthDay all_saints_day;
+  MonthDay fathers_day;
+  MonthDay annunciation;
+
+  friend void PrintTo(const AnchoredYear& row, std::ostream* out) { *out << row.year; }
+};
+
+constexpr AnchoredYear kAnchoredYears[] = {
+    {2005, {3, 27}, {2, 6}, {5, 8}, {5, 15}, {6, 25}, {10, 2}, {11, 5}, {11, 13}, {3, 13}},
+    {2006, {4, 16}, {2, 5}, {5, 14}, {5, 21}, {6, 24}, {10, 1}, {11, 4}, {11, 12}, {3, 26}},
+    {2007, {4, 8}, {2, 4}, {5, 13}, {5, 20}, {6, 23}, {9, 30}, {11, 3}, {11, 11}, {3, 25}},
+    {2008, {3, 23}, {2, 3}, {5, 11}, {5, 18}, {6, 21}, {10, 5}, {11, 1}, {11, 9}, {3, 9}},
+    {2011, {4, 24}, {2, 6}, {5, 8}, {5, 15}, {6, 25}, {10, 2}, {11, 5}, {11, 13}, {3, 27}},
+    {2013, {3, 31}, {2, 3}, {5, 12}, {5, 19}, {6, 22}, {9, 29}, {11, 2}, {11, 10}, {3, 17}},
+    {2016, {3, 27}, {2, 7}, {5, 8}, {5, 15}, {6, 25}, {10, 2}, {11, 5}, {11, 13}, {3, 13}},
+    {2020, {4, 12}, {2, 2}, {5, 10}, {5, 17}, {6, 20}, {10, 4}, {10, 31}, {11, 8}, {3, 22}},
+    {2038, {4, 25}, {2, 7}, {5, 9}, {5, 16}, {6, 26}, {10, 3}, {11, 6}, {11, 14}, {3, 28}},
+};
+
+class AnchoredYearTest : public testing::TestWithParam<AnchoredYear> {};
+
+// Each name stands on its day of the year and on no other day.
+TEST_P(AnchoredYearTest, EachFeastOnItsOneDay) {
+  const AnchoredYear& row = GetParam();
+  const std::unique_ptr<YearTable> table = Built(row.year);
+  const struct {
+    std::string_view name;
+    MonthDay day;
+  } kPlacements[] = {
+      {test::kEasterSunday, row.easter},       {test::kCandlemas, row.candlemas},
+      {test::kMothersDay, row.mothers_day},    {test::kMemorialDay, row.memorial_day},
+      {test::kMidsummerDay, row.midsummer_day}, {test::kMichaelmas, row.michaelmas},
+      {test::kAllSaintsDay, row.all_saints_day}, {test::kFathersDay, row.fathers_day},
+      {test::kAnnunciation, row.annunciation},
+  };
+  for (const auto& placement : kPlacements) {
+    SCOPED_TRACE(testing::Message() << placement.name);
+    const CivilDate expected{row.year, placement.day.month, placement.day.day};
+    EXPECT_EQ(DaysHolding(*table, row.year, placement.name), std::vector<CivilDate>{expected});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Years2005To2038, AnchoredYearTest, testing::ValuesIn(kAnchoredYears));
+
+TEST(YearTable, NothingButTheBuildYearIsRemembered) {
+  const std::unique_ptr<YearTable> table = Built(2024);
+  EXPECT_EQ(table->year(), 2024);
+}
+
+}  // namespace
+}  // namespace kelotarhu::calendar
