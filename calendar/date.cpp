@@ -14,10 +14,4 @@ int WeekdayIndex(double serial) noexcept {
   return WeekdayOfDayCount(whole_days + kSerialEpochDayCount);
 }
 
-std::string_view WeekdayOfDate(std::uint16_t year, std::uint16_t month,
-                               std::uint16_t day) noexcept {
-  const std::optional<double> serial = DateSerial(year, month, day);
-  return serial ? WeekdayText(WeekdayIndex(*serial)) : std::string_view{};
-}
-
 }  // namespace kelotarhu::calendar

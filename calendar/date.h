@@ -48,14 +48,26 @@ constexpr int MonthLength(MonthOfYear m) noexcept {
   return m.month == 2 && YearIsLeap(m.year) ? 29 : MonthLengths[m.month];
 }
 
-// Years 1-9999, valid month and day: days since 1 January of year 1, which is day 1.
+// Days before each month of a common year, summed from MonthLengths; index 1 is January.
+inline constexpr std::array<std::int32_t, 13> kDaysBeforeMonth = [] {
+  std::array<std::int32_t, 13> before{};
+  for (std::size_t month = 2; month < before.size(); ++month) {
+    before[month] = before[month - 1] + MonthLengths[month - 1];
+  }
+  return before;
+}();
+
+// Valid dates: 1 (1 January) to 366; after February a leap year counts one day more.
+constexpr std::int32_t DayOfYear(int year, int month, int day) noexcept {
+  const bool after_leap_day = month > 2 && YearIsLeap(year);
+  return kDaysBeforeMonth[static_cast<std::size_t>(month)] + day + (after_leap_day ? 1 : 0);
+}
+
+// Years 1-9999, valid month and day: the day count, 1 January of year 1 being day 1:
+// 365 days a year before it plus its leap days, plus the day of the year.
 constexpr std::int32_t DayCount(int year, int month, int day) noexcept {
   const std::int32_t before = year - 1;
-  std::int32_t day_of_year = day;
-  for (int m = 1; m < month; ++m) {
-    day_of_year += MonthLength({static_cast<std::uint8_t>(m), static_cast<std::uint16_t>(year)});
-  }
-  return before * 365 + before / 4 - before / 100 + before / 400 + day_of_year;
+  return before * 365 + before / 4 - before / 100 + before / 400 + DayOfYear(year, month, day);
 }
 
 // Day counts 1 to 3652059 (years 1-9999): the date of that day. Howard Hinnant's
@@ -105,6 +117,10 @@ constexpr std::string_view WeekdayText(int index) noexcept {
 }
 
 // Finnish weekday name of a date; the empty text for a date that does not exist.
-std::string_view WeekdayOfDate(std::uint16_t year, std::uint16_t month, std::uint16_t day) noexcept;
+constexpr std::string_view WeekdayOfDate(std::uint16_t year, std::uint16_t month,
+                                         std::uint16_t day) noexcept {
+  return DateIsValid(year, month, day) ? WeekdayText(WeekdayOfDayCount(DayCount(year, month, day)))
+                                       : std::string_view{};
+}
 
 }  // namespace kelotarhu::calendar

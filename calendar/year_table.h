@@ -61,7 +61,9 @@ class YearTable {
   void set_year(std::uint16_t year) { year_ = year; }
 
  private:
-  std::array<std::array<TNewDay, kDays>, kMonths> days_{};
+  // No braced initialiser: every record starts empty through TNewDay's own initialisers,
+  // and clang 14 crashes on a braced initialiser of a static table this size.
+  std::array<std::array<TNewDay, kDays>, kMonths> days_;
   std::uint16_t year_ = 0;
 };
 

@@ -1,6 +1,5 @@
 #include "cli/date_argument.h"
 
-#include <array>
 #include <charconv>
 #include <cstddef>
 #include <vector>

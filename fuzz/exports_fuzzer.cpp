@@ -1,7 +1,11 @@
-// Drives the plug-in's exported functions with call sequences decoded from the input:
-// starts and stops, the display functions and getparam with null, empty, very long and
-// arbitrary texts, dates of the years 1 to 9999 and arbitrary executable paths. Every
-// result is checked against the rules the host relies on; a violation aborts.
+// Drives the plug-in with call sequences decoded from the input: starts and stops, the
+// display functions and getparam with null, empty, very long and arbitrary texts, dates
+// of the years 1 to 9999 and arbitrary executable paths, and the stateless exports.
+// Every result is checked against the rules the host relies on; a violation aborts.
+//
+// Each input runs on a fresh plug-in instance (the code behind the exports) with a fresh
+// clock and path, so that every failing input reproduces on its own; the exports' single
+// instance would carry state from one input to the next.
 //
 // Input format (read front to back; past the end every read gives zeros), one call at a
 // time: a call byte, then its operands. A text operand is a kind byte followed by the
@@ -12,14 +16,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calendar/date.h"
 #include "calendar/year_table.h"
 #include "platform/native_seams.h"
 #include "plugin/exports.h"
+#include "plugin/plugin.h"
 
 namespace {
 
@@ -30,6 +37,7 @@ using kelotarhu::platform::LocalDate;
 // ---------------------------------------------------------------------------------------
 // Input decoding
 
+// Reads the input front to back; past its end every read gives zeros.
 class InputReader {
  public:
   InputReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -79,12 +87,12 @@ class HostText {
 
 // Answers and names that the rules single out, and texts that only look like them.
 constexpr std::array<std::string_view, 16> kKnownTexts = {
-    "",  "K", "k", "E", "e", "1", "0", "0 ", " K", "K ", "KK", "GetNameDay", "GetHoliday",
-    "GetFlag", "getflag", "GetFlag "};
+    "",   "K",  "k",  "E",          "e",          "1",       "0",       "0 ",
+    " K", "K ", "KK", "GetNameDay", "GetHoliday", "GetFlag", "getflag", "GetFlag "};
 
 // Long enough to cross every buffer size the plug-in might assume, short enough to keep
 // a run fast under the sanitizers.
-constexpr std::uint32_t kLongestText = 1u << 20;
+constexpr std::uint32_t kLongestText = 1u << 16;
 
 enum TextKind : std::uint8_t { kNull, kKnown, kSingleByte, kShort, kLongRun, kTextKinds };
 
@@ -118,8 +126,11 @@ LocalDate ReadDate(InputReader& input) {
 // ---------------------------------------------------------------------------------------
 // The world the plug-in sees: the clock and the executable path, set by the input.
 
-LocalDate today{2026, 12, 6};
-std::string executable_path = "C:\\Host\\host.exe";
+constexpr LocalDate kFirstDay{2026, 12, 6};
+constexpr std::string_view kFirstExecutablePath = "C:\\Host\\host.exe";
+
+LocalDate today = kFirstDay;
+std::string executable_path(kFirstExecutablePath);
 
 LocalDate FuzzedToday() { return today; }
 std::string FuzzedExecutablePath() { return executable_path; }
@@ -129,11 +140,12 @@ std::string FuzzedExecutablePath() { return executable_path; }
 
 void Fail(const char* what, std::string_view expected, std::string_view actual) {
   constexpr std::size_t kShown = 200;
-  std::fprintf(stderr, "contract violated: %s on %u-%u-%u\n  expected (%zu bytes): %.*s\n"
+  std::fprintf(stderr,
+               "contract violated: %s on %u-%u-%u\n  expected (%zu bytes): %.*s\n"
                "  actual   (%zu bytes): %.*s\n",
                what, today.year, today.month, today.day, expected.size(),
-               static_cast<int>(std::min(expected.size(), kShown)), expected.data(),
-               actual.size(), static_cast<int>(std::min(actual.size(), kShown)), actual.data());
+               static_cast<int>(std::min(expected.size(), kShown)), expected.data(), actual.size(),
+               static_cast<int>(std::min(actual.size(), kShown)), actual.data());
   std::abort();
 }
 
@@ -150,50 +162,19 @@ struct HeldText {
   std::string copy;
 };
 
-// Kept across inputs, like the one plug-in instance behind the exports.
-std::array<HeldText, kTextEntries> held_texts;
-
-// Checks a fresh result of `entry`, checks that every other entry's last result is
-// intact, and holds the fresh one; returns it as the plug-in's text.
-std::string_view Received(TextEntry entry, const char* result) {
-  if (result == nullptr) Fail("null result", "a text", "null");
-  for (int other = 0; other < kTextEntries; ++other) {
-    const HeldText& held = held_texts[static_cast<std::size_t>(other)];
-    if (other == entry || held.pointer == nullptr) continue;
-    if (std::memcmp(held.pointer, held.copy.c_str(), held.copy.size() + 1) != 0) {
-      Fail("a returned text changed before its entry point was called again", held.copy,
-           held.pointer);
-    }
-  }
-  held_texts[entry] = {result, result};
-  return result;
-}
-
 // ---------------------------------------------------------------------------------------
 // The expected behaviour, written from the rules
 
-// What the rules make visible of the plug-in's state.
-struct PluginModel {
-  bool running = false;
-  std::uint32_t starts = 0;
-  std::optional<std::uint16_t> table_year;  // of the last dllstartup; none before the first
-};
-
-PluginModel model;
-
-// The record the display functions answer from: today's month and day in the table of
-// the year of the last start, built here on a table of the fuzzer's own; empty before
-// the first start.
-const TNewDay& ExpectedRecord() {
-  static YearTable table;
-  static std::optional<std::uint16_t> built_year;
-  static const TNewDay kEmptyRecord{};
-  if (!model.table_year) return kEmptyRecord;
-  if (built_year != model.table_year) {
-    kelotarhu::calendar::BuildYearTable(table, *model.table_year);
-    built_year = model.table_year;
-  }
-  return table.Day(today.month, today.day);
+// The record the plug-in answers from once started: today's month and day in the table
+// of today's year (a started plug-in rebuilds on the first call of a new year), built
+// here on tables of the fuzzer's own, a few dozen years kept at a time.
+const TNewDay& ExpectedRecordOfToday() {
+  constexpr std::size_t kKeptYears = 64;
+  static std::map<std::uint16_t, YearTable> tables;
+  if (tables.size() >= kKeptYears && !tables.contains(today.year)) tables.clear();
+  const auto [entry, is_new] = tables.try_emplace(today.year);
+  if (is_new) kelotarhu::calendar::BuildYearTable(entry->second, today.year);
+  return entry->second.Day(today.month, today.day);
 }
 
 // The red-day period only for exactly "K" or "k", on a red day with a feast text.
@@ -210,16 +191,13 @@ std::string ExpectedFlag(const TNewDay& record, std::string_view path) {
   return record.FlagDay == 1 ? std::string(path) : std::string();
 }
 
-bool NameDayYes(std::string_view answer) {
-  return answer == "K" || answer == "k" || answer == "1";
-}
+bool NameDayYes(std::string_view answer) { return answer == "K" || answer == "k" || answer == "1"; }
 bool NameDayNo(std::string_view answer) { return answer == "E" || answer == "e" || answer == "0"; }
 
 // Finnish alone for yes/no, Swedish alone for no/yes, nothing for no/no, both joined by
-// the separator ("0" meaning a line break) otherwise; nothing at all while not running.
+// the separator ("0" meaning a line break) otherwise.
 std::string ExpectedNameDay(const TNewDay& record, std::string_view finnish,
                             std::string_view swedish, std::string_view separator) {
-  if (!model.running) return {};
   const std::string_view joint = separator == "0" ? "\r\n" : separator;
   if (NameDayYes(finnish) && NameDayNo(swedish)) return std::string(record.FinnishNames);
   if (NameDayNo(finnish) && NameDayYes(swedish)) return std::string(record.SwedishNames);
@@ -273,77 +251,121 @@ enum Call : std::uint8_t {
   kCalls
 };
 
-void RunCall(Call call, InputReader& input) {
-  switch (call) {
-    case kCallDllStartup: {
-      const std::uint32_t first = input.Uint32();
-      const std::int32_t count = dllstartup(first, input.Uint32());
-      model = {true, model.starts + 1, today.year};
-      if (count != static_cast<std::int32_t>(model.starts)) {
-        Fail("dllstartup count", std::to_string(model.starts), std::to_string(count));
+// One input's run: a plug-in instance, what the rules make visible of its state, and
+// the texts it returned last.
+class Session {
+ public:
+  void Run(Call call, InputReader& input) {
+    switch (call) {
+      case kCallDllStartup:
+        return DllStartup();
+      case kCallDllShutdown:
+        if (plugin_.Shutdown() != 0) Fail("dllshutdown result", "0", "other");
+        running_ = false;
+        return;
+      case kCallGetNameDay:
+        return GetNameDay(input);
+      case kCallGetHoliday: {
+        const HostText answer = ReadText(input);
+        CheckEqual("GetHoliday", ExpectedHoliday(Record(), answer.view()),
+                   Received(kGetHoliday, plugin_.GetHoliday(answer.pointer())));
+        return;
       }
-      return;
+      case kCallGetFlag: {
+        const HostText path = ReadText(input);
+        CheckEqual("GetFlag", ExpectedFlag(Record(), path.view()),
+                   Received(kGetFlag, plugin_.GetFlag(path.pointer())));
+        return;
+      }
+      case kCallGetParam: {
+        const HostText name = ReadText(input);
+        CheckEqual("getparam", ExpectedParam(name.view()),
+                   Received(kGetParam, plugin_.GetParam(name.pointer())));
+        return;
+      }
+      default:
+        return RunStateless(call, input);
     }
-    case kCallDllShutdown:
-      if (dllshutdown(input.Uint32()) != 0) Fail("dllshutdown result", "0", "other");
-      model.running = false;
-      return;
-    case kCallGetNameDay: {
-      const std::uint32_t host = input.Uint32();
-      const HostText finnish = ReadText(input);
-      const HostText swedish = ReadText(input);
-      const HostText separator = ReadText(input);
-      const std::string_view result = Received(
-          kGetNameDay, GetNameDay(host, finnish.pointer(), swedish.pointer(), separator.pointer()));
-      CheckEqual("GetNameDay",
-                 ExpectedNameDay(ExpectedRecord(), finnish.view(), swedish.view(), separator.view()),
-                 result);
-      return;
-    }
-    case kCallGetHoliday: {
-      const std::uint32_t host = input.Uint32();
-      const HostText answer = ReadText(input);
-      const std::string_view result = Received(kGetHoliday, GetHoliday(host, answer.pointer()));
-      CheckEqual("GetHoliday", ExpectedHoliday(ExpectedRecord(), answer.view()), result);
-      return;
-    }
-    case kCallGetFlag: {
-      const std::uint32_t host = input.Uint32();
-      const HostText path = ReadText(input);
-      const std::string_view result = Received(kGetFlag, GetFlag(host, path.pointer()));
-      CheckEqual("GetFlag", ExpectedFlag(ExpectedRecord(), path.view()), result);
-      return;
-    }
-    case kCallGetParam: {
-      const HostText name = ReadText(input);
-      const std::string_view result = Received(kGetParam, getparam(name.pointer()));
-      CheckEqual("getparam", ExpectedParam(name.view()), result);
-      return;
-    }
-    case kCallInit:
-      CheckEqual("init", "GetNameDay|GetHoliday|GetFlag", Received(kInit, init()));
-      return;
-    case kCallGetInfo: {
-      const std::uint32_t type = input.Uint32();
-      CheckInfo(type, Received(kGetInfo, getinfo(type)));
-      return;
-    }
-    case kCallDllType:
-      if (dlltype() != 1) Fail("dlltype", "1", "other");
-      return;
-    case kCallConfigure:
-      if (configure() != 0) Fail("configure", "0", "other");
-      return;
-    case kSetToday:
-      today = ReadDate(input);
-      return;
-    case kSetExecutablePath:
-      executable_path = std::string(ReadText(input).view());
-      return;
-    case kCalls:
-      return;
   }
-}
+
+ private:
+  // The count goes up by one at every start, shutdowns or not.
+  void DllStartup() {
+    ++starts_;
+    running_ = true;
+    started_ = true;
+    const std::int32_t count = plugin_.Startup();
+    if (count != static_cast<std::int32_t>(starts_)) {
+      Fail("dllstartup count", std::to_string(starts_), std::to_string(count));
+    }
+  }
+
+  void GetNameDay(InputReader& input) {
+    const HostText finnish = ReadText(input);
+    const HostText swedish = ReadText(input);
+    const HostText separator = ReadText(input);
+    const std::string_view result = Received(
+        kGetNameDay, plugin_.GetNameDay(finnish.pointer(), swedish.pointer(), separator.pointer()));
+    const std::string expected =
+        running_ ? ExpectedNameDay(Record(), finnish.view(), swedish.view(), separator.view())
+                 : std::string();
+    CheckEqual("GetNameDay", expected, result);
+  }
+
+  // The exports that keep no state, called as exported.
+  void RunStateless(Call call, InputReader& input) {
+    switch (call) {
+      case kCallInit:
+        return CheckEqual("init", "GetNameDay|GetHoliday|GetFlag", Received(kInit, init()));
+      case kCallGetInfo: {
+        const std::uint32_t type = input.Uint32();
+        return CheckInfo(type, Received(kGetInfo, getinfo(type)));
+      }
+      case kCallDllType:
+        if (dlltype() != 1) Fail("dlltype", "1", "other");
+        return;
+      case kCallConfigure:
+        if (configure() != 0) Fail("configure", "0", "other");
+        return;
+      case kSetToday:
+        today = ReadDate(input);
+        return;
+      case kSetExecutablePath:
+        executable_path = std::string(ReadText(input).view());
+        return;
+      default:
+        return;
+    }
+  }
+
+  // The record the display functions answer from; empty before the first start.
+  const TNewDay& Record() const {
+    static const TNewDay kEmptyRecord{};
+    return started_ ? ExpectedRecordOfToday() : kEmptyRecord;
+  }
+
+  // Checks a fresh result of `entry`, checks that every other entry's last result is
+  // intact, and holds the fresh one; returns it as the plug-in's text.
+  std::string_view Received(TextEntry entry, const char* result) {
+    if (result == nullptr) Fail("null result", "a text", "null");
+    for (int other = 0; other < kTextEntries; ++other) {
+      const HeldText& held = held_texts_[static_cast<std::size_t>(other)];
+      if (other == entry || held.pointer == nullptr) continue;
+      if (std::memcmp(held.pointer, held.copy.c_str(), held.copy.size() + 1) != 0) {
+        Fail("a returned text changed before its entry point was called again", held.copy,
+             held.pointer);
+      }
+    }
+    held_texts_[entry] = {result, result};
+    return result;
+  }
+
+  kelotarhu::plugin::Plugin plugin_;
+  bool started_ = false;
+  bool running_ = false;
+  std::uint32_t starts_ = 0;
+  std::array<HeldText, kTextEntries> held_texts_;
+};
 
 }  // namespace
 
@@ -354,7 +376,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  today = kFirstDay;
+  executable_path = kFirstExecutablePath;
+  Session session;
   InputReader input(data, size);
-  while (!input.AtEnd()) RunCall(static_cast<Call>(input.Byte() % kCalls), input);
+  while (!input.AtEnd()) session.Run(static_cast<Call>(input.Byte() % kCalls), input);
   return 0;
 }

@@ -92,9 +92,9 @@ struct SerialCase {
 
 TEST(DateSerial, FixedCases) {
   const SerialCase kCases[] = {
-      {{1899, 12, 30}, 0.0},        {{1899, 12, 31}, 1.0},       {{1900, 1, 1}, 2.0},
-      {{1899, 12, 29}, -1.0},       {{1, 1, 1}, -693593.0},      {{9999, 12, 31}, 2958465.0},
-      {{2000, 1, 1}, 36526.0},      {{1900, 3, 1}, 61.0},        {{2024, 2, 29}, 45351.0},
+      {{1899, 12, 30}, 0.0},   {{1899, 12, 31}, 1.0},  {{1900, 1, 1}, 2.0},
+      {{1899, 12, 29}, -1.0},  {{1, 1, 1}, -693593.0}, {{9999, 12, 31}, 2958465.0},
+      {{2000, 1, 1}, 36526.0}, {{1900, 3, 1}, 61.0},   {{2024, 2, 29}, 45351.0},
   };
   for (const SerialCase& c : kCases) {
     const std::optional<double> serial = SerialOf(c.date);
@@ -159,11 +159,21 @@ struct WeekdayCase {
 
 TEST(WeekdayOfDate, FixedCases) {
   const WeekdayCase kCases[] = {
-      {{1899, 12, 30}, "Lauantai"}, {{1900, 1, 1}, "Maanantai"},   {{2000, 1, 1}, "Lauantai"},
-      {{2024, 3, 31}, "Sunnuntai"}, {{2026, 12, 8}, "Tiistai"},    {{1, 1, 1}, "Maanantai"},
-      {{9999, 12, 31}, "Perjantai"}, {{1970, 1, 1}, "Torstai"},     {{2023, 2, 29}, ""},
-      {{2024, 4, 31}, ""},          {{1, 4, 31}, ""},              {{9999, 4, 31}, ""},
-      {{2024, 2, 29}, "Torstai"},   {{1917, 12, 6}, "Torstai"},   {{2024, 11, 27}, "Keskiviikko"},
+      {{1899, 12, 30}, "Lauantai"},
+      {{1900, 1, 1}, "Maanantai"},
+      {{2000, 1, 1}, "Lauantai"},
+      {{2024, 3, 31}, "Sunnuntai"},
+      {{2026, 12, 8}, "Tiistai"},
+      {{1, 1, 1}, "Maanantai"},
+      {{9999, 12, 31}, "Perjantai"},
+      {{1970, 1, 1}, "Torstai"},
+      {{2023, 2, 29}, ""},
+      {{2024, 4, 31}, ""},
+      {{1, 4, 31}, ""},
+      {{9999, 4, 31}, ""},
+      {{2024, 2, 29}, "Torstai"},
+      {{1917, 12, 6}, "Torstai"},
+      {{2024, 11, 27}, "Keskiviikko"},
   };
   for (const WeekdayCase& c : kCases) {
     EXPECT_EQ(WeekdayOf(c.date), c.weekday) << c.date;
@@ -171,11 +181,8 @@ TEST(WeekdayOfDate, FixedCases) {
 }
 
 TEST(WeekdayOfDate, AgreesWithZellersCongruenceOnEveryDate) {
-  constexpr std::string_view kNames[] = {"Sunnuntai", "Maanantai", "Tiistai",  "Keskiviikko",
-                                         "Torstai",   "Perjantai", "Lauantai"};
-  ForEachReferenceDate([&](CivilDate date) {
-    ASSERT_EQ(WeekdayOf(date), kNames[test::ZellerWeekday(date)]) << date;
-  });
+  ForEachReferenceDate(
+      [](CivilDate date) { ASSERT_EQ(WeekdayOf(date), test::ReferenceWeekdayName(date)) << date; });
 }
 
 TEST(WeekdayText, NamesEachIndexFromSunday) {
@@ -203,9 +210,11 @@ struct IndexCase {
 // so that a negative serial with a fraction counts as the later day.
 TEST(WeekdayIndex, DropsTheTimeOfDay) {
   constexpr IndexCase kCases[] = {
-      {0.0, 6},   {1.0, 0},   {2.0, 1},     {-1.0, 5},           {2.75, 1},
-      {0.5, 6},   {-0.5, 6},  {-1.25, 5},   {1.9999999999999, 1}, {2.9999999, 1},
-      {-693593.0, 1}, {2958465.0, 5}, {2958465.999, 5},
+      {0.0, 6},         {1.0, 0},       {2.0, 1},
+      {-1.0, 5},        {2.75, 1},      {0.5, 6},
+      {-0.5, 6},        {-1.25, 5},     {1.9999999999999, 1},
+      {2.9999999, 1},   {-693593.0, 1}, {2958465.0, 5},
+      {2958465.999, 5},
   };
   for (const IndexCase& c : kCases) {
     EXPECT_EQ(WeekdayIndex(c.serial), c.index) << c.serial;

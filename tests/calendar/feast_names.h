@@ -1,10 +1,16 @@
-// The feast names the year table is expected to hold, as Windows-1252 bytes, and a
-// helper to read a day's joined feast text as its separate names.
+// The feast names the year table is expected to hold, as Windows-1252 bytes, and
+// helpers that read a built table: joined feast texts as separate names, empty records.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "calendar/year_table.h"
+#include "tests/calendar/reference_calendar.h"
 
 namespace kelotarhu::test {
 
@@ -39,5 +45,34 @@ inline std::vector<std::string> SplitFeasts(std::string_view feasts) {
     feasts.remove_prefix(separator + kFeastSeparator.size());
   }
 }
+
+// An empty record: four empty texts and both flags 0.
+inline bool RecordIsEmpty(const calendar::TNewDay& record) {
+  return record.Weekday.empty() && record.Feasts.empty() && record.FlagDay == 0 &&
+         record.RedDay == 0 && record.FinnishNames.empty() && record.SwedishNames.empty();
+}
+
+// Every feast name of a built table with the used days (months 1-12, days 1-31) whose
+// feast text holds it, in date order.
+class FeastIndex {
+ public:
+  FeastIndex(const calendar::YearTable& table, int year) {
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day <= 31; ++day) {
+        for (std::string& name : SplitFeasts(table.Day(month, day).Feasts)) {
+          days_[std::move(name)].push_back({year, month, day});
+        }
+      }
+    }
+  }
+
+  std::vector<CivilDate> DaysOf(std::string_view name) const {
+    const auto found = days_.find(name);
+    return found == days_.end() ? std::vector<CivilDate>{} : found->second;
+  }
+
+ private:
+  std::map<std::string, std::vector<CivilDate>, std::less<>> days_;
+};
 
 }  // namespace kelotarhu::test

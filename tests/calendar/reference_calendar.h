@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <ostream>
+#include <string_view>
 
 namespace kelotarhu::test {
 
@@ -20,14 +21,17 @@ struct CivilDate {
   }
 };
 
+// A day of the year without its year, as the calendar's rules name their dates.
+struct MonthDay {
+  int month = 0;
+  int day = 0;
+};
+
 inline constexpr int kFirstYear = 1;
 inline constexpr int kLastYear = 9999;
 
 // Weekday indices as the calendar numbers them: 0 = Sunday ... 6 = Saturday.
 inline constexpr int kSundayIndex = 0;
-inline constexpr int kWednesdayIndex = 3;
-inline constexpr int kThursdayIndex = 4;
-inline constexpr int kFridayIndex = 5;
 inline constexpr int kSaturdayIndex = 6;
 
 inline std::chrono::year_month_day ToChrono(CivilDate date) {
@@ -75,6 +79,15 @@ inline int ZellerWeekday(CivilDate date) {
                  5 * century) %
                 7;  // 0 = Saturday
   return (h + 6) % 7;
+}
+
+// The Finnish weekday names, Sunday first.
+inline constexpr std::string_view kFinnishWeekdays[] = {
+    "Sunnuntai", "Maanantai", "Tiistai", "Keskiviikko", "Torstai", "Perjantai", "Lauantai"};
+
+// The Finnish name of a date's weekday; the empty text for a date that does not exist.
+inline std::string_view ReferenceWeekdayName(CivilDate date) {
+  return ExistsInReference(date) ? kFinnishWeekdays[ZellerWeekday(date)] : std::string_view{};
 }
 
 // Easter Sunday by Gauss's algorithm (with the 1816 lunar correction), including the

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <ostream>
@@ -20,33 +19,12 @@ namespace kelotarhu::calendar {
 namespace {
 
 using test::CivilDate;
+using test::MonthDay;
 
 std::unique_ptr<YearTable> Built(int year) {
   auto table = std::make_unique<YearTable>();
   BuildYearTable(*table, static_cast<std::uint16_t>(year));
   return table;
-}
-
-bool HoldsFeast(const TNewDay& record, std::string_view name) {
-  const std::vector<std::string> names = test::SplitFeasts(record.Feasts);
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-// The days of months 1-12, days 1-31 whose feast text holds the name.
-std::vector<CivilDate> DaysHolding(const YearTable& table, int year, std::string_view name) {
-  std::vector<CivilDate> days;
-  for (int month = 1; month <= 12; ++month) {
-    for (int day = 1; day <= 31; ++day) {
-      if (HoldsFeast(table.Day(month, day), name)) days.push_back({year, month, day});
-    }
-  }
-  return days;
-}
-
-std::string_view ReferenceWeekday(CivilDate date) {
-  constexpr std::string_view kNames[] = {"Sunnuntai", "Maanantai", "Tiistai",  "Keskiviikko",
-                                         "Torstai",   "Perjantai", "Lauantai"};
-  return test::ExistsInReference(date) ? kNames[test::ZellerWeekday(date)] : std::string_view{};
 }
 
 struct DayCase {
@@ -158,7 +136,7 @@ TEST_P(DayRecordTest, HoldsTheDaysFeastsFlagsAndWeekday) {
   EXPECT_EQ(record.Feasts, c.feasts);
   EXPECT_EQ(record.FlagDay, c.flag_day);
   EXPECT_EQ(record.RedDay, c.red_day);
-  EXPECT_EQ(record.Weekday, ReferenceWeekday(c.date));
+  EXPECT_EQ(record.Weekday, test::ReferenceWeekdayName(c.date));
 }
 
 INSTANTIATE_TEST_SUITE_P(DatedCases, DayRecordTest, testing::ValuesIn(kDayCases));
@@ -215,23 +193,19 @@ constexpr FixedFeast kFixedFeasts[] = {
 TEST(FixedFeasts, EachStandsAloneOnItsDateIn2025) {
   constexpr int kYear = 2025;
   const std::unique_ptr<YearTable> table = Built(kYear);
+  const test::FeastIndex feasts(*table, kYear);
   for (const FixedFeast& feast : kFixedFeasts) {
     const CivilDate date{kYear, feast.month, feast.day};
     SCOPED_TRACE(testing::Message() << date);
-    const bool sunday = test::ExistsInReference(date) &&
-                        test::ZellerWeekday(date) == test::kSundayIndex;
+    const bool sunday =
+        test::ExistsInReference(date) && test::ZellerWeekday(date) == test::kSundayIndex;
     const TNewDay& record = table->Day(feast.month, feast.day);
     EXPECT_EQ(record.Feasts, feast.name);
     EXPECT_EQ(record.FlagDay, feast.flag_day);
     EXPECT_EQ(record.RedDay, feast.red_day == 1 || sunday ? 1 : 0);
-    EXPECT_EQ(DaysHolding(*table, kYear, feast.name), std::vector<CivilDate>{date});
+    EXPECT_EQ(feasts.DaysOf(feast.name), std::vector<CivilDate>{date});
   }
 }
-
-struct MonthDay {
-  int month;
-  int day;
-};
 
 // One row per year: Easter Sunday and the weekday-anchored feasts.
 struct AnchoredYear {
@@ -267,26 +241,54 @@ class AnchoredYearTest : public testing::TestWithParam<AnchoredYear> {};
 TEST_P(AnchoredYearTest, EachFeastOnItsOneDay) {
   const AnchoredYear& row = GetParam();
   const std::unique_ptr<YearTable> table = Built(row.year);
+  const test::FeastIndex feasts(*table, row.year);
   const struct {
     std::string_view name;
     MonthDay day;
   } kPlacements[] = {
-      {test::kEasterSunday, row.easter},       {test::kCandlemas, row.candlemas},
-      {test::kMothersDay, row.mothers_day},    {test::kMemorialDay, row.memorial_day},
-      {test::kMidsummerDay, row.midsummer_day}, {test::kMichaelmas, row.michaelmas},
+      {test::kEasterSunday, row.easter},         {test::kCandlemas, row.candlemas},
+      {test::kMothersDay, row.mothers_day},      {test::kMemorialDay, row.memorial_day},
+      {test::kMidsummerDay, row.midsummer_day},  {test::kMichaelmas, row.michaelmas},
       {test::kAllSaintsDay, row.all_saints_day}, {test::kFathersDay, row.fathers_day},
       {test::kAnnunciation, row.annunciation},
   };
   for (const auto& placement : kPlacements) {
     SCOPED_TRACE(testing::Message() << placement.name);
     const CivilDate expected{row.year, placement.day.month, placement.day.day};
-    EXPECT_EQ(DaysHolding(*table, row.year, placement.name), std::vector<CivilDate>{expected});
+    EXPECT_EQ(feasts.DaysOf(placement.name), std::vector<CivilDate>{expected});
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Years2005To2038, AnchoredYearTest, testing::ValuesIn(kAnchoredYears));
 
-TEST(YearTable, NothingButTheBuildYearIsRemembered) {
+TEST(YearTable, AddFeastJoinsAndSetFeastReplacesKeepingTheFlags) {
+  YearTable table;
+  table.AddFeast(2, 5, "J. L. Runebergin p\xE4iv\xE4");
+  EXPECT_EQ(table.Day(2, 5).Feasts, "J. L. Runebergin p\xE4iv\xE4");
+  table.AddFeast(2, 5, test::kCandlemas);
+  EXPECT_EQ(table.Day(2, 5).Feasts, "J. L. Runebergin p\xE4iv\xE4 / Kynttil\xE4np\xE4iv\xE4");
+  table.Day(2, 5).FlagDay = 1;
+  table.Day(2, 5).RedDay = 1;
+  table.SetFeast(2, 5, test::kGoodFriday);
+  EXPECT_EQ(table.Day(2, 5).Feasts, test::kGoodFriday);
+  EXPECT_EQ(table.Day(2, 5).FlagDay, 1);
+  EXPECT_EQ(table.Day(2, 5).RedDay, 1);
+}
+
+// A lookup with any month and day the clock can report stays inside the table; the
+// spare records and anything outside read as empty.
+TEST(YearTable, LookupReadsTheRecordOrAnEmptyOne) {
+  const std::unique_ptr<YearTable> table = Built(2026);
+  EXPECT_EQ(&table->Lookup(12, 6), &table->Day(12, 6));
+  constexpr MonthDay kOutside[] = {{0, 1},  {13, 1}, {1, 0},  {1, 32},       {14, 1},
+                                   {1, 33}, {-1, 1}, {1, -1}, {65535, 65535}};
+  for (const MonthDay& outside : kOutside) {
+    EXPECT_TRUE(test::RecordIsEmpty(table->Lookup(outside.month, outside.day)))
+        << outside.month << "/" << outside.day;
+  }
+}
+
+TEST(YearTable, RemembersTheBuildYear) {
   const std::unique_ptr<YearTable> table = Built(2024);
   EXPECT_EQ(table->year(), 2024);
 }

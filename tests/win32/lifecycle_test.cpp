@@ -46,7 +46,7 @@ struct InfoCase {
 
 TEST_F(LifecycleTest, GetInfoTextsStartWithFiveBlanks) {
   const std::vector<InfoCase> cases = {
-      {0, "     Kelotarhu"}, {1, std::nullopt},     {2, "     0.8.7"},       {3, "     27.02.2005"},
+      {0, "     Kelotarhu"},  {1, std::nullopt}, {2, "     0.8.7"}, {3, "     27.02.2005"},
       {4, "     03.04.2005"}, {5, std::nullopt}, {6, std::nullopt},
   };
   for (const InfoCase& info : cases) {
@@ -75,7 +75,8 @@ TEST_F(LifecycleTest, GetInfoIsTheSameBeforeAndAfterStart) {
   std::vector<std::string> before;
   for (std::uint32_t type = 0; type <= 7; ++type) before.push_back(Text(dll().getinfo(type)));
   dll().dllstartup(0, 0);
-  for (std::uint32_t type = 0; type <= 7; ++type) EXPECT_EQ(Text(dll().getinfo(type)), before[type]);
+  for (std::uint32_t type = 0; type <= 7; ++type)
+    EXPECT_EQ(Text(dll().getinfo(type)), before[type]);
 }
 
 TEST_F(LifecycleTest, StartsCountWhateverTheArguments) {

@@ -107,7 +107,8 @@ ULONG_PTR* KernelImportSlot(HMODULE module, const char* function) {
     auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
     for (; name->u1.AddressOfData != 0; ++name, ++slot) {
       if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
-      const auto* import = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+      const auto* import =
+          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
       if (std::strcmp(reinterpret_cast<const char*>(import->Name), function) == 0) {
         return &slot->u1.Function;
       }

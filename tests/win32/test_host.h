@@ -26,8 +26,7 @@ namespace kelotarhu::test {
 // The exports' exact stdcall signatures.
 using GetFlagFn = const char*(__stdcall*)(std::uint32_t, const char*);
 using GetHolidayFn = const char*(__stdcall*)(std::uint32_t, const char*);
-using GetNameDayFn = const char*(__stdcall*)(std::uint32_t, const char*, const char*,
-                                             const char*);
+using GetNameDayFn = const char*(__stdcall*)(std::uint32_t, const char*, const char*, const char*);
 using GetParamFn = const char*(__stdcall*)(const char*);
 using DllTypeFn = std::int32_t(__stdcall*)();
 using InitFn = const char*(__stdcall*)();
@@ -39,16 +38,16 @@ using DllStartupFn = std::int32_t(__stdcall*)(std::uint32_t, std::uint32_t);
 // The ten exports of one loaded library, named as exported. Each pointer was found both
 // by name and by its fixed ordinal, and the two agreed.
 struct Exports {
-  GetFlagFn GetFlag = nullptr;            // ordinal 1
-  GetHolidayFn GetHoliday = nullptr;      // ordinal 2
-  GetNameDayFn GetNameDay = nullptr;      // ordinal 3
-  GetParamFn getparam = nullptr;          // ordinal 4
-  DllTypeFn dlltype = nullptr;            // ordinal 5
-  InitFn init = nullptr;                  // ordinal 6
-  GetInfoFn getinfo = nullptr;            // ordinal 7
-  ConfigureFn configure = nullptr;        // ordinal 8
-  DllShutdownFn dllshutdown = nullptr;    // ordinal 9
-  DllStartupFn dllstartup = nullptr;      // ordinal 10
+  GetFlagFn GetFlag = nullptr;          // ordinal 1
+  GetHolidayFn GetHoliday = nullptr;    // ordinal 2
+  GetNameDayFn GetNameDay = nullptr;    // ordinal 3
+  GetParamFn getparam = nullptr;        // ordinal 4
+  DllTypeFn dlltype = nullptr;          // ordinal 5
+  InitFn init = nullptr;                // ordinal 6
+  GetInfoFn getinfo = nullptr;          // ordinal 7
+  ConfigureFn configure = nullptr;      // ordinal 8
+  DllShutdownFn dllshutdown = nullptr;  // ordinal 9
+  DllStartupFn dllstartup = nullptr;    // ordinal 10
 };
 
 // The library built with the tests (Kelotarhu.dll of this build), as a Windows path.

@@ -1,0 +1,13 @@
+// The kelotarhu command: its options and what each of them runs.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kelotarhu::cli {
+
+// Runs the command for UTF-8 arguments (program name first); returns the exit status.
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace kelotarhu::cli

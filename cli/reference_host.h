@@ -1,0 +1,22 @@
+// A reference host: loads a plug-in and drives it through its whole life cycle the way
+// a host application does, printing what such a host would show.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/answer_argument.h"
+
+namespace kelotarhu::cli {
+
+struct HostRequest {
+  std::string plugin_path;              // UTF-8
+  std::vector<AnswerArgument> answers;  // overrides of the default answers
+};
+
+// Returns the exit status: 0, 1 when the plug-in cannot be used, 2 when an answer does
+// not fit the plug-in's questions. Messages go to `err`.
+int RunReferenceHost(const HostRequest& request, std::ostream& out, std::ostream& err);
+
+}  // namespace kelotarhu::cli

@@ -1,0 +1,17 @@
+// Every day of a year as text for a person, CSV for a spreadsheet or JSON for a program.
+#pragma once
+
+#include <ostream>
+
+#include "cli/calendar_day.h"
+
+namespace kelotarhu::cli {
+
+enum class YearFormat { kText, kCsv, kJson };
+
+// CSV: a header row, then one row per day; RFC 4180 quoting and CRLF line ends.
+// JSON: an array of one object per day with the keys date, weekday, feasts, flag_day,
+// red_day, finnish_names and swedish_names (the lists as arrays).
+void WriteYear(std::ostream& out, const CalendarYear& year, YearFormat format);
+
+}  // namespace kelotarhu::cli

@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the exports fuzzer: a few call sequences in the fuzzer's
+input format (see exports_fuzzer.cpp), each a day or situation the rules single out.
+
+Usage: fuzz/make_corpus.py [OUTPUT_DIR]   (default: fuzz/corpus next to this script)
+"""
+import pathlib
+import struct
+import sys
+
+# Call bytes, in the order of the fuzzer's Call enumeration.
+(DLLSTARTUP, DLLSHUTDOWN, GETNAMEDAY, GETHOLIDAY, GETFLAG, GETPARAM, INIT, GETINFO,
+ DLLTYPE, CONFIGURE, SET_TODAY, SET_EXECUTABLE_PATH) = range(12)
+
+# Indexes into the fuzzer's kKnownTexts.
+KNOWN = {"": 0, "K": 1, "k": 2, "E": 3, "e": 4, "1": 5, "0": 6, "0 ": 7, " K": 8,
+         "K ": 9, "KK": 10, "GetNameDay": 11, "GetHoliday": 12, "GetFlag": 13,
+         "getflag": 14, "GetFlag ": 15}
+
+
+def u32(value):
+    return struct.pack("<I", value)
+
+
+def null():
+    return bytes([0])
+
+
+def known(text):
+    return bytes([1, KNOWN[text]])
+
+
+def short(text):
+    data = text.encode("cp1252")
+    return bytes([3, len(data)]) + data
+
+
+def long_run(fill, length):
+    return bytes([4, ord(fill)]) + u32(length)
+
+
+def today(year, month, day):
+    return bytes([SET_TODAY]) + struct.pack("<H", year - 1) + bytes([month - 1, day - 1])
+
+
+def startup():
+    return bytes([DLLSTARTUP])
+
+
+def shutdown():
+    return bytes([DLLSHUTDOWN])
+
+
+def name_day(finnish, swedish, separator):
+    return bytes([GETNAMEDAY]) + finnish + swedish + separator
+
+
+def holiday(answer):
+    return bytes([GETHOLIDAY]) + answer
+
+
+def flag(path):
+    return bytes([GETFLAG]) + path
+
+
+def param(name):
+    return bytes([GETPARAM]) + name
+
+
+def info(kind):
+    return bytes([GETINFO]) + u32(kind)
+
+
+def executable(path):
+    return bytes([SET_EXECUTABLE_PATH]) + path
+
+
+def init():
+    return bytes([INIT])
+
+
+SEEDS = {
+    "independence_day": today(2026, 12, 6) + startup() + holiday(known("K"))
+    + flag(short("C:\\Host\\plugins\\flag.gif"))
+    + name_day(known("K"), known("K"), known("0")) + shutdown()
+    + name_day(known("K"), known("K"), known("0")) + holiday(known("k")),
+    "leap_day": today(2024, 2, 29) + startup() + name_day(known("K"), known("E"), known("0 "))
+    + holiday(known("K")) + executable(short("C:\\host.exe")) + param(known("GetFlag"))
+    + executable(short("host")) + param(known("GetFlag")) + param(known("GetFlag ")),
+    "new_year": today(2023, 12, 31) + startup() + today(2024, 2, 29) + holiday(known("K"))
+    + name_day(known("1"), known("0"), null()) + startup() + holiday(known("K")),
+    "long_texts": today(2008, 5, 1) + startup() + flag(long_run("x", 100000))
+    + name_day(known("K "), null(), long_run("|", 70000)) + holiday(long_run("K", 1))
+    + param(long_run("G", 5000)) + executable(long_run("\\", 3000)) + param(known("GetFlag")),
+    "before_start": holiday(known("K")) + flag(short("C:\\f.gif"))
+    + name_day(known("K"), known("K"), known("0")) + shutdown() + init() + info(0) + info(7)
+    + info(0xFFFFFFFF) + bytes([DLLTYPE, CONFIGURE]),
+    "year_extremes": today(1, 1, 1) + startup() + holiday(known("K")) + today(9999, 12, 31)
+    + startup() + holiday(known("K")) + name_day(known("e"), known("k"), known("0")),
+}
+
+
+def main():
+    output = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else (
+        pathlib.Path(__file__).resolve().parent / "corpus")
+    output.mkdir(parents=True, exist_ok=True)
+    for name, data in SEEDS.items():
+        (output / name).write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()

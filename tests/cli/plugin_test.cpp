@@ -1,0 +1,159 @@
+// `kelotarhu --plugin`: the reference host against the native plug-in library.
+#include <gtest/gtest.h>
+
+#include "kelotarhu_runner.h"
+
+namespace kelotarhu::testing {
+namespace {
+
+constexpr int kPluginStatus = 1;
+
+ProgramRun Host(std::vector<std::string> answers = {}) {
+  std::vector<std::string> arguments = {"--plugin", KELOTARHU_PLUGIN_PATH};
+  for (std::string& answer : answers) {
+    arguments.push_back("--answer");
+    arguments.push_back(std::move(answer));
+  }
+  return Kelotarhu(arguments);
+}
+
+// The text after "-> " on the line that follows the call of `function`.
+std::string ResultOf(const std::string& out, const std::string& function) {
+  const std::vector<std::string> lines = Lines(out);
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    if (lines[i].starts_with(function + "(") && lines[i + 1].starts_with("  -> ")) {
+      return lines[i + 1].substr(5);
+    }
+  }
+  return "(no call of " + function + ")";
+}
+
+TEST(KelotarhuPlugin, DrivesTheWholeLifeCycle) {
+  const ProgramRun run = Host();
+  ASSERT_EQ(run.exit_status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::vector<std::string> expected_lines = {
+      "plug-in      " KELOTARHU_PLUGIN_PATH,
+      "dlltype      1",
+      "init         \"GetNameDay|GetHoliday|GetFlag\"",
+      "getinfo 0    \"     Kelotarhu\"",
+      "getinfo 2    \"     0.8.7\"",
+      "getinfo 3    \"     27.02.2005\"",
+      "getinfo 4    \"     03.04.2005\"",
+      "getparam GetNameDay  \"N\xC3\xA4ytet\xC3\xA4\xC3\xA4nk\xC3\xB6 suomalaiset nimet?=K|"
+      "N\xC3\xA4ytet\xC3\xA4\xC3\xA4nk\xC3\xB6 ruotsalaiset nimet?=K|Miten ne erotetaan "
+      "toisistaan?=0 |\"",
+      "  3. Miten ne erotetaan toisistaan?  default \"0 \"",
+      "getparam GetHoliday  \"N\xC3\xA4ytet\xC3\xA4\xC3\xA4nk\xC3\xB6 juhlat punaisella?=K|\"",
+      "dllstartup   1",
+      "GetNameDay(\"K\", \"K\", \"0 \")",
+      "GetHoliday(\"K\")",
+      "dllshutdown  0",
+  };
+  const std::vector<std::string> lines = Lines(run.out);
+  std::size_t position = 0;  // the lines must come in this order
+  for (const std::string& expected : expected_lines) {
+    while (position < lines.size() && lines[position] != expected) ++position;
+    EXPECT_LT(position, lines.size()) << "missing or out of order: " << expected << "\n" << run.out;
+  }
+  for (int type = 1; type <= 6; ++type) {
+    EXPECT_NE(run.out.find("getinfo " + std::to_string(type) + "    \"     "), std::string::npos);
+  }
+}
+
+// What `kelotarhu` says of today: the feasts, red-day mark and the two name lists.
+struct Today {
+  std::string first_line;
+  std::string feasts;
+  bool red_day;
+  std::string finnish;
+  std::string swedish;
+};
+
+Today TodayFromDayReport() {
+  const std::vector<std::string> lines = Lines(Kelotarhu({"--color=never"}).out);
+  const auto value = [&lines](std::size_t index) {
+    const std::string text = lines.at(index).substr(16);
+    return text == "-" ? std::string() : text;
+  };
+  std::string feasts = value(1);
+  const std::string red_mark = " (red day)";
+  const bool red_day = feasts.ends_with(red_mark);
+  if (red_day) feasts.resize(feasts.size() - red_mark.size());
+  return {lines.at(0), feasts == "-" ? std::string() : feasts, red_day, value(3), value(4)};
+}
+
+TEST(KelotarhuPlugin, AnswersForTodayAsTheCalendarDoes) {
+  for (int attempt = 0; attempt < 2; ++attempt) {  // once more if midnight fell between
+    const Today before = TodayFromDayReport();
+    const ProgramRun run = Host({"GetNameDay=K,K,|", "GetHoliday=K"});
+    const Today after = TodayFromDayReport();
+    if (before.first_line != after.first_line) continue;
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_EQ(ResultOf(run.out, "GetNameDay"), "\"" + before.finnish + "|" + before.swedish + "\"");
+    const bool period = before.red_day && !before.feasts.empty();
+    EXPECT_EQ(ResultOf(run.out, "GetHoliday"), "\"" + before.feasts + (period ? "." : "") + "\"");
+    return;
+  }
+  FAIL() << "the date kept changing";
+}
+
+TEST(KelotarhuPlugin, PassesTheGivenAnswers) {
+  const ProgramRun run = Host({"GetNameDay=E,E", "GetFlag="});
+  ASSERT_EQ(run.exit_status, 0) << run.err;
+  EXPECT_NE(run.out.find("GetNameDay(\"E\", \"E\", \"0 \")\n  -> \"\"\n"), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("GetFlag(\"\")\n  -> \"\"\n"), std::string::npos) << run.out;
+}
+
+TEST(KelotarhuPlugin, ShowsTheLineBreakOfSeparatorZero) {
+  const ProgramRun run = Host({"GetNameDay=K,K,0"});
+  ASSERT_EQ(run.exit_status, 0) << run.err;
+  EXPECT_NE(ResultOf(run.out, "GetNameDay").find("\\r\\n"), std::string::npos) << run.out;
+}
+
+TEST(KelotarhuPlugin, TakesAnEscapedCommaAndNonAsciiInAnAnswer) {
+  const ProgramRun run = Host({"GetNameDay=K,K, \\, ", "GetFlag=/kuvat/lippu\\,\xC3\xA4.gif"});
+  ASSERT_EQ(run.exit_status, 0) << run.err;
+  EXPECT_NE(run.out.find("GetNameDay(\"K\", \"K\", \" , \")"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("GetFlag(\"/kuvat/lippu,\xC3\xA4.gif\")"), std::string::npos) << run.out;
+}
+
+TEST(KelotarhuPlugin, RejectsAnswersThatDoNotFit) {
+  const std::vector<std::pair<std::string, std::string>> kCases = {
+      {"GetNames=K", "--answer names GetNames, which is not a display function of the plug-in"},
+      {"GetHoliday=K,K", "--answer gives 2 answers to GetHoliday, which asks 1"},
+      {"GetFlag=\xE2\x82\xAC\xE2\x80\x8B", "holds a character that Windows-1252 lacks"},
+  };
+  for (const auto& [answer, message] : kCases) {
+    SCOPED_TRACE(answer);
+    const ProgramRun run = Host({answer});
+    EXPECT_EQ(run.exit_status, 2);
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+  }
+}
+
+struct BrokenPluginCase {
+  std::string path;
+  std::string message;
+};
+
+TEST(KelotarhuPlugin, SaysWhyAPluginCannotBeUsed) {
+  const BrokenPluginCase kCases[] = {
+      {KELOTARHU_PLUGIN_PATH ".missing",
+       "kelotarhu: no such file: " KELOTARHU_PLUGIN_PATH ".missing"},
+      {KELOTARHU_TEXT_FILE, "kelotarhu: not a loadable library: " KELOTARHU_TEXT_FILE},
+      {KELOTARHU_NOT_A_PLUGIN_PATH,
+       "kelotarhu: the plug-in " KELOTARHU_NOT_A_PLUGIN_PATH " lacks the export "},
+  };
+  for (const BrokenPluginCase& broken : kCases) {
+    SCOPED_TRACE(broken.path);
+    const ProgramRun run = Kelotarhu({"--plugin", broken.path});
+    EXPECT_EQ(run.exit_status, kPluginStatus);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(broken.message), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace kelotarhu::testing

@@ -1,0 +1,316 @@
+// The compiled name-day lists: byte for byte against the UTF-8 data file read at test
+// time, the form of their entries, and their copies in a built year table.
+#include "namedays/name_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/year_table.h"
+
+namespace kelotarhu::namedays {
+namespace {
+
+constexpr int kMonths = 12;
+constexpr int kSlotsPerMonth = 31;
+constexpr int kSlots = kMonths * kSlotsPerMonth;
+
+// Unicode code points of the bytes 0x80-0x9F in Windows-1252; 0 where the byte is unused.
+constexpr char32_t kWindows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::optional<char> Windows1252Byte(char32_t code_point) {
+  if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
+    return static_cast<char>(code_point);
+  }
+  const auto* const end = std::end(kWindows1252High);
+  const auto* const found = std::find(std::begin(kWindows1252High), end, code_point);
+  if (code_point == 0 || found == end) return std::nullopt;
+  return static_cast<char>(0x80 + (found - std::begin(kWindows1252High)));
+}
+
+// Decodes well-formed UTF-8 and encodes it as Windows-1252; nothing when the text is
+// malformed or holds a character Windows-1252 lacks.
+std::optional<std::string> Utf8ToWindows1252(std::string_view utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) return std::nullopt;
+    char32_t code_point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      code_point = (code_point << 6) | (next & 0x3F);
+    }
+    const std::optional<char> byte = Windows1252Byte(code_point);
+    if (!byte) return std::nullopt;
+    out += *byte;
+    i += static_cast<std::size_t>(length);
+  }
+  return out;
+}
+
+TEST(Utf8ToWindows1252, ConvertsTheLettersOfBothLanguages) {
+  EXPECT_EQ(Utf8ToWindows1252("\xC3\x85ke"), "\xC5ke");
+  EXPECT_EQ(Utf8ToWindows1252("\xC3\xA4\xC3\xB6\xC3\xA5\xC3\x96"), "\xE4\xF6\xE5\xD6");
+  EXPECT_EQ(Utf8ToWindows1252("\xE2\x82\xAC"), "\x80");
+  EXPECT_EQ(Utf8ToWindows1252("\xC5\x8D"), std::nullopt);  // o with macron
+  EXPECT_EQ(Utf8ToWindows1252("\xC3"), std::nullopt);      // cut short
+}
+
+struct Slot {
+  int month = 0;
+  int day = 0;
+  std::string finnish;  // Windows-1252
+  std::string swedish;
+};
+
+std::vector<std::string> SplitOn(std::string_view text, std::string_view separator) {
+  std::vector<std::string> parts;
+  for (;;) {
+    const std::size_t at = text.find(separator);
+    parts.emplace_back(text.substr(0, at));
+    if (at == std::string_view::npos) return parts;
+    text.remove_prefix(at + separator.size());
+  }
+}
+
+// The data file: a header line, then one row per slot: month, day, Finnish and Swedish
+// entries separated by TABs. Any flaw is a test failure and yields no slots.
+std::vector<Slot> ReadDataFile() {
+  std::ifstream file(KELOTARHU_NAMEDAYS_TSV, std::ios::binary);
+  if (!file) {
+    ADD_FAILURE() << "cannot open " << KELOTARHU_NAMEDAYS_TSV;
+    return {};
+  }
+  std::string line;
+  std::getline(file, line);
+  EXPECT_EQ(line, "month\tday\tfinnish\tswedish");
+  std::vector<Slot> slots;
+  while (std::getline(file, line)) {
+    const std::vector<std::string> fields = SplitOn(line, "\t");
+    const std::optional<std::string> finnish =
+        fields.size() == 4 ? Utf8ToWindows1252(fields[2]) : std::nullopt;
+    const std::optional<std::string> swedish =
+        fields.size() == 4 ? Utf8ToWindows1252(fields[3]) : std::nullopt;
+    if (!finnish || !swedish) {
+      ADD_FAILURE() << "malformed row: " << line;
+      return {};
+    }
+    slots.push_back({std::stoi(fields[0]), std::stoi(fields[1]), *finnish, *swedish});
+  }
+  return slots;
+}
+
+const std::vector<Slot>& DataFile() {
+  static const std::vector<Slot> slots = ReadDataFile();
+  return slots;
+}
+
+TEST(DataFile, HasOneRowPerSlotInMonthAndDayOrder) {
+  const std::vector<Slot>& slots = DataFile();
+  ASSERT_EQ(slots.size(), static_cast<std::size_t>(kSlots));
+  for (int index = 0; index < kSlots; ++index) {
+    EXPECT_EQ(slots[static_cast<std::size_t>(index)].month, index / kSlotsPerMonth + 1);
+    EXPECT_EQ(slots[static_cast<std::size_t>(index)].day, index % kSlotsPerMonth + 1);
+  }
+}
+
+TEST(NameLists, EverySlotMatchesTheDataFileByteForByte) {
+  const std::vector<Slot>& slots = DataFile();
+  ASSERT_EQ(slots.size(), static_cast<std::size_t>(kSlots));
+  for (const Slot& slot : slots) {
+    SCOPED_TRACE(testing::Message() << slot.day << "." << slot.month);
+    EXPECT_EQ(NamesOn(FinnishNameList, slot.month, slot.day), slot.finnish);
+    EXPECT_EQ(NamesOn(SwedishNameList, slot.month, slot.day), slot.swedish);
+  }
+}
+
+struct ListCase {
+  const char* language;
+  const NameList* list;
+  std::string_view letters_beyond_ascii;
+  std::size_t longest_entry;
+  std::size_t most_names;
+
+  friend void PrintTo(const ListCase& c, std::ostream* out) { *out << c.language; }
+};
+
+const ListCase kLists[] = {
+    {"Finnish", &FinnishNameList, "\xE4\xF6", 94, 11},
+    {"Swedish", &SwedishNameList, "\xC5\xD6\xE4\xE5\xF6", 17, 2},
+};
+
+// Calls `visit(month, day, entry)` for each of the 372 slots of a list.
+template <typename Visit>
+void ForEachSlot(const NameList& list, Visit visit) {
+  for (int month = 1; month <= kMonths; ++month) {
+    for (int day = 1; day <= kSlotsPerMonth; ++day) visit(month, day, NamesOn(list, month, day));
+  }
+}
+
+class NameListTest : public testing::TestWithParam<ListCase> {};
+
+TEST_P(NameListTest, IsEmptyExactlyOnTheNineSlotsWithoutNames) {
+  const std::set<std::pair<int, int>> kEmpty = {{1, 1},  {2, 29}, {2, 30},  {2, 31}, {4, 31},
+                                                {6, 31}, {9, 31}, {11, 31}, {12, 25}};
+  int filled = 0;
+  ForEachSlot(*GetParam().list, [&](int month, int day, std::string_view entry) {
+    EXPECT_EQ(entry.empty(), kEmpty.count({month, day}) == 1) << day << "." << month;
+    filled += entry.empty() ? 0 : 1;
+  });
+  EXPECT_EQ(filled, 363);
+}
+
+bool IsLetter(unsigned char byte, std::string_view letters_beyond_ascii) {
+  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+         letters_beyond_ascii.find(static_cast<char>(byte)) != std::string_view::npos;
+}
+
+// A name is letters, with single blanks only between letters.
+bool IsName(std::string_view name, std::string_view letters_beyond_ascii) {
+  if (name.empty() || name.front() == ' ' || name.back() == ' ') return false;
+  if (name.find("  ") != std::string_view::npos) return false;
+  return std::all_of(name.begin(), name.end(), [&](char c) {
+    return c == ' ' || IsLetter(static_cast<unsigned char>(c), letters_beyond_ascii);
+  });
+}
+
+TEST_P(NameListTest, EntriesAreNamesOfLettersSeparatedByCommaAndBlank) {
+  const ListCase& c = GetParam();
+  ForEachSlot(*c.list, [&](int month, int day, std::string_view entry) {
+    if (entry.empty()) return;
+    for (const std::string& name : SplitOn(entry, ", ")) {
+      EXPECT_TRUE(IsName(name, c.letters_beyond_ascii))
+          << day << "." << month << ": '" << entry << "'";
+    }
+  });
+}
+
+TEST_P(NameListTest, LettersBeyondAsciiAreExactlyTheLanguagesOwn) {
+  const ListCase& c = GetParam();
+  std::set<unsigned char> seen;
+  ForEachSlot(*c.list, [&](int, int, std::string_view entry) {
+    for (const char byte : entry) {
+      if (static_cast<unsigned char>(byte) > 0x7F) seen.insert(static_cast<unsigned char>(byte));
+    }
+  });
+  const std::set<unsigned char> expected(c.letters_beyond_ascii.begin(),
+                                         c.letters_beyond_ascii.end());
+  EXPECT_EQ(seen, expected);
+}
+
+TEST_P(NameListTest, LongestEntryAndMostNames) {
+  const ListCase& c = GetParam();
+  std::size_t longest = 0;
+  std::size_t most_names = 0;
+  ForEachSlot(*c.list, [&](int, int, std::string_view entry) {
+    longest = std::max(longest, entry.size());
+    if (!entry.empty()) most_names = std::max(most_names, SplitOn(entry, ", ").size());
+  });
+  EXPECT_EQ(longest, c.longest_entry);
+  EXPECT_EQ(most_names, c.most_names);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, NameListTest, testing::ValuesIn(kLists));
+
+TEST(FinnishNameList, LongestEntryIsOn15August) {
+  EXPECT_EQ(NamesOn(FinnishNameList, 8, 15).size(), 94u);
+  EXPECT_EQ(SplitOn(NamesOn(FinnishNameList, 8, 15), ", ").size(), 11u);
+}
+
+TEST(SwedishNameList, OneNamePerDayButThreeDaysWithTwo) {
+  const std::set<std::pair<int, int>> kTwoNames = {{1, 20}, {10, 26}, {12, 24}};
+  ForEachSlot(SwedishNameList, [&](int month, int day, std::string_view entry) {
+    if (entry.empty()) return;
+    const std::size_t expected = kTwoNames.count({month, day}) == 1 ? 2 : 1;
+    EXPECT_EQ(SplitOn(entry, ", ").size(), expected) << day << "." << month;
+  });
+}
+
+struct ExampleSlot {
+  int month;
+  int day;
+  std::string_view finnish;
+  std::string_view swedish;
+};
+
+TEST(NameLists, ExampleSlots) {
+  constexpr ExampleSlot kExamples[] = {
+      {1, 1, "", ""},
+      {1, 2, "Aapeli, Gert", "Gerhard"},
+      {2, 29, "", ""},
+      {5, 8, "Heino", "\xC5ke"},
+      {10, 26, "Amanda, Niina, Manta", "Amanda, Nina"},
+      {12, 25, "", ""},
+  };
+  for (const ExampleSlot& example : kExamples) {
+    EXPECT_EQ(NamesOn(FinnishNameList, example.month, example.day), example.finnish)
+        << example.day << "." << example.month;
+    EXPECT_EQ(NamesOn(SwedishNameList, example.month, example.day), example.swedish)
+        << example.day << "." << example.month;
+  }
+}
+
+std::unique_ptr<calendar::YearTable> Built(std::uint16_t year) {
+  auto table = std::make_unique<calendar::YearTable>();
+  calendar::BuildYearTable(*table, year);
+  return table;
+}
+
+class YearTableNamesTest : public testing::TestWithParam<std::uint16_t> {};
+
+// Every used record, the days a month lacks included, carries its slot's names.
+TEST_P(YearTableNamesTest, EveryUsedRecordCarriesItsSlotsNames) {
+  const std::vector<Slot>& slots = DataFile();
+  ASSERT_EQ(slots.size(), static_cast<std::size_t>(kSlots));
+  const std::unique_ptr<calendar::YearTable> table = Built(GetParam());
+  for (const Slot& slot : slots) {
+    SCOPED_TRACE(testing::Message() << slot.day << "." << slot.month);
+    const calendar::TNewDay& record = table->Day(slot.month, slot.day);
+    EXPECT_EQ(record.FinnishNames, slot.finnish);
+    EXPECT_EQ(record.SwedishNames, slot.swedish);
+  }
+}
+
+TEST_P(YearTableNamesTest, SpareRecordsCarryNoNames) {
+  const std::unique_ptr<calendar::YearTable> table = Built(GetParam());
+  for (int month = 0; month < calendar::YearTable::kMonths; ++month) {
+    for (int day = 0; day < calendar::YearTable::kDays; ++day) {
+      if (month >= 1 && month <= 12 && day >= 1 && day <= 31) continue;
+      EXPECT_EQ(table->Day(month, day).FinnishNames, "") << month << "/" << day;
+      EXPECT_EQ(table->Day(month, day).SwedishNames, "") << month << "/" << day;
+    }
+  }
+}
+
+// Common and leap years, century years and the ends of the range.
+INSTANTIATE_TEST_SUITE_P(Years, YearTableNamesTest,
+                         testing::Values<std::uint16_t>(2023, 2024, 2100, 2000, 1, 9999));
+
+TEST(YearTableNames, LeapDayAndChristmasAndNewYearCarryNoNames) {
+  const std::unique_ptr<calendar::YearTable> table = Built(2024);
+  for (const auto& [month, day] : {std::pair{2, 29}, std::pair{1, 1}, std::pair{12, 25}}) {
+    EXPECT_EQ(table->Day(month, day).FinnishNames, "") << day << "." << month;
+    EXPECT_EQ(table->Day(month, day).SwedishNames, "") << day << "." << month;
+  }
+  EXPECT_EQ(table->Day(10, 26).FinnishNames, "Amanda, Niina, Manta");
+  EXPECT_EQ(table->Day(10, 26).SwedishNames, "Amanda, Nina");
+}
+
+}  // namespace
+}  // namespace kelotarhu::namedays

@@ -1,0 +1,139 @@
+// The option descriptors the real library gives for its display functions.
+#include <string>
+#include <vector>
+
+#include "tests/win32/dll_test.h"
+
+namespace kelotarhu::test {
+namespace {
+
+constexpr char kNameDayDescriptor[] =
+    "N\xE4ytet\xE4\xE4nk\xF6 suomalaiset nimet?=K|"
+    "N\xE4ytet\xE4\xE4nk\xF6 ruotsalaiset nimet?=K|"
+    "Miten ne erotetaan toisistaan?=0 |";
+constexpr char kHolidayDescriptor[] = "N\xE4ytet\xE4\xE4nk\xF6 juhlat punaisella?=K|";
+constexpr char kFlagQuestion[] = "Polku jossa lipun kuva sijaitsee=";
+
+using DescriptorTest = DllTest;
+
+TEST_F(DescriptorTest, NameDayDescriptorIsExact) {
+  const std::string descriptor = Text(dll().getparam("GetNameDay"));
+  EXPECT_EQ(descriptor, kNameDayDescriptor);
+  EXPECT_EQ(descriptor.size(), 101u);
+  EXPECT_TRUE(descriptor.ends_with("=0 |"));
+}
+
+TEST_F(DescriptorTest, HolidayDescriptorIsExact) {
+  const std::string descriptor = Text(dll().getparam("GetHoliday"));
+  EXPECT_EQ(descriptor, kHolidayDescriptor);
+  EXPECT_EQ(descriptor.size(), 33u);
+}
+
+TEST_F(DescriptorTest, DescriptorsAreTheSameBeforeAndAfterStart) {
+  host_.SetExecutablePath("C:\\Host\\host.exe");
+  const std::vector<std::string> before = {Text(dll().getparam("GetNameDay")),
+                                           Text(dll().getparam("GetHoliday")),
+                                           Text(dll().getparam("GetFlag"))};
+  StartOn(2025, 3, 3);
+  EXPECT_EQ(Text(dll().getparam("GetNameDay")), before[0]);
+  EXPECT_EQ(Text(dll().getparam("GetHoliday")), before[1]);
+  EXPECT_EQ(Text(dll().getparam("GetFlag")), before[2]);
+  dll().dllshutdown(0);
+  EXPECT_EQ(Text(dll().getparam("GetFlag")), before[2]);
+}
+
+struct ExecutableCase {
+  std::string executable;
+  std::string folder;  // what the default flag path starts with
+};
+
+TEST_F(DescriptorTest, FlagDescriptorNamesTheImageInTheHostFolder) {
+  const std::string long_folder = "C:\\" + std::string(300, 'k') + "\\";
+  const std::vector<ExecutableCase> cases = {
+      {"C:\\Host\\host.exe", "C:\\Host\\"},
+      {"C:\\host.exe", "C:\\"},
+      {"D:host.exe", "D:"},
+      {"host.exe", ""},
+      {"", ""},
+      {"C:\\Program Files\\Is\xE4nt\xE4\\host program.exe", "C:\\Program Files\\Is\xE4nt\xE4\\"},
+      {"\\\\palvelin\\jako\\host.exe", "\\\\palvelin\\jako\\"},
+      {"C:\\Host\\tiedosto:virta", "C:\\Host\\tiedosto:"},
+      {"C:\\Host\\", "C:\\Host\\"},
+      // Longer than MAX_PATH: the library must not settle for a truncated path.
+      {long_folder + "host.exe", long_folder},
+  };
+  for (const ExecutableCase& test_case : cases) {
+    SCOPED_TRACE(test_case.executable);
+    host_.SetExecutablePath(test_case.executable);
+    EXPECT_EQ(Text(dll().getparam("GetFlag")),
+              kFlagQuestion + test_case.folder + "plugins\\flag.gif|");
+  }
+}
+
+TEST_F(DescriptorTest, FlagDescriptorOfAPathAroundTheBufferSize) {
+  // Paths whose length is just under, at and just over MAX_PATH (260).
+  for (const std::size_t length : {258u, 259u, 260u, 261u, 262u}) {
+    SCOPED_TRACE(length);
+    const std::string folder = "C:\\" + std::string(length - 3 - 6, 'x') + "\\";
+    const std::string executable = folder + "h.exe";
+    ASSERT_EQ(executable.size(), length);
+    host_.SetExecutablePath(executable);
+    EXPECT_EQ(Text(dll().getparam("GetFlag")), kFlagQuestion + folder + "plugins\\flag.gif|");
+  }
+}
+
+TEST_F(DescriptorTest, FlagDescriptorWhenThePathCannotBeHad) {
+  host_.FailExecutablePath();
+  EXPECT_EQ(Text(dll().getparam("GetFlag")), std::string(kFlagQuestion) + "plugins\\flag.gif|");
+}
+
+TEST_F(DescriptorTest, FlagDescriptorOfTheRealExecutable) {
+  // The path of this test program, as Windows reports it to the host itself.
+  char executable[MAX_PATH * 4] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, executable, sizeof executable);
+  ASSERT_GT(length, 0u);
+  const std::string path(executable, length);
+  const std::string folder = path.substr(0, path.find_last_of("\\:") + 1);
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(Text(dll().getparam("GetFlag")), kFlagQuestion + folder + "plugins\\flag.gif|");
+}
+
+TEST_F(DescriptorTest, OtherNamesGiveTheEmptyText) {
+  const std::vector<const char*> names = {
+      "getnameday", "GETHOLIDAY", "GetFlag ", " GetFlag", "getflag", "GetNameDay|",
+      "init",       "GetName",    "GetFlagX", "",         nullptr,
+  };
+  host_.SetExecutablePath("C:\\Host\\host.exe");
+  for (const char* name : names) {
+    SCOPED_TRACE(name == nullptr ? "(null)" : name);
+    EXPECT_EQ(Text(dll().getparam(name)), "");
+  }
+}
+
+TEST_F(DescriptorTest, TwoFlagDescriptorCallsAgreeAndTheFirstLastsUntilTheSecond) {
+  host_.SetExecutablePath("C:\\Host\\host.exe");
+  const std::string expected = std::string(kFlagQuestion) + "C:\\Host\\plugins\\flag.gif|";
+  const char* first = dll().getparam("GetFlag");
+  ASSERT_EQ(Text(first), expected);
+  // Other entry points in between leave it alone.
+  StartOn(2025, 12, 6);
+  Text(dll().GetFlag(0, "C:\\Host\\plugins\\flag.gif"));
+  Text(dll().GetHoliday(0, "K"));
+  Text(dll().GetNameDay(0, "K", "K", "0"));
+  Text(dll().getinfo(0));
+  EXPECT_EQ(std::string(first), expected);
+  EXPECT_EQ(Text(dll().getparam("GetFlag")), expected);
+}
+
+TEST_F(DescriptorTest, FlagDescriptorFollowsTheExecutablePathOfEachCall) {
+  host_.SetExecutablePath("C:\\Host\\host.exe");
+  const char* first = dll().getparam("GetFlag");
+  const std::string first_text = Text(first);
+  host_.SetExecutablePath("D:\\Muu\\host.exe");
+  EXPECT_EQ(std::string(first), first_text);
+  EXPECT_EQ(Text(dll().getparam("GetFlag")),
+            std::string(kFlagQuestion) + "D:\\Muu\\plugins\\flag.gif|");
+}
+
+}  // namespace
+}  // namespace kelotarhu::test
