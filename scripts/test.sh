@@ -12,12 +12,15 @@ else
 fi
 
 jobs=$(nproc)
-for preset in native native-asan win32; do
-  echo "== $preset"
-  cmake --preset "$preset"
-  cmake --build --preset "$preset" -j "$jobs"
-  ctest --preset "$preset"
-done
+run_preset() {
+  echo "== $1"
+  cmake --preset "$1"
+  cmake --build --preset "$1" -j "$jobs"
+  ctest --preset "$1"
+}
 
+run_preset native
+run_preset native-asan
 echo "== fuzz"
 bash fuzz/run.sh build/fuzz "${KELOTARHU_FUZZ_SECONDS:-30}"
+run_preset win32
