@@ -43,9 +43,8 @@ int IsoWeekNumber(calendar::Date date) {
   const std::int32_t day_count = calendar::DayCount(date.year, date.month, date.day);
   // The week belongs to the year of its Thursday.
   const calendar::Date thursday = calendar::DateOfDayCount(day_count - IsoWeekday(date) + 4);
-  const std::int32_t day_of_year = calendar::DayCount(thursday.year, thursday.month, thursday.day) -
-                                   calendar::DayCount(thursday.year, 1, 1);
-  return static_cast<int>(day_of_year / 7 + 1);
+  return static_cast<int>(
+      (calendar::DayOfYear(thursday.year, thursday.month, thursday.day) - 1) / 7 + 1);
 }
 
 std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month) {
