@@ -12,7 +12,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 
 for pkg in cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
-  libcli11-dev nlohmann-json3-dev python3 \
+  libcli11-dev nlohmann-json3-dev python3 python3-pyte \
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 zip unzip valgrind; do
   have_pkg "$pkg" || need+=("$pkg")
 done

@@ -30,28 +30,40 @@ function(cli_wine_test name)
   add_test(NAME cli_wine_${name} COMMAND ${expect_run} ${checks} -- ${run_kelotarhu} ${ARG_ARGS})
 endfunction()
 
-cli_wine_test(today STATUS 0 OUT ", week " "Feasts:" "Flag day:" "Finnish names:"
-              "Swedish names:" ARGS)
+cli_wine_test(today STATUS 0 OUT ", week " ARGS --lang en)
 cli_wine_test(independence_day STATUS 0 NO_CR
-              OUT "Sunnuntai 6.12.2026, week 49\n"
-                  "Feasts:         Itsenäisyyspäivä (red day)\n"
-                  "Flag day:       yes +\n"
-                  "Finnish names:  Niilo, Niko, Niklas\n"
-              ARGS 6.12.2026 --color=never)
-cli_wine_test(easter STATUS 0 OUT "Sunnuntai 5.4.2026" "Pääsiäispäivä (red day)" ARGS 2026-04-05)
-cli_wine_test(midsummer STATUS 0 OUT "Lauantai 21.6.2025" "Juhannuspäivä (red day)"
-              ARGS 21.6.2025)
+              OUT "Sunnuntai 6.12.2026, viikko 49\n"
+                  "Itsenäisyyspäivä\n"
+                  "Punainen päivä ja liputuspäivä\n"
+                  "Nimipäivät: Niilo, Niko, Niklas\n"
+              ARGS --lang fi 6.12.2026 --color=never)
+cli_wine_test(easter STATUS 0 OUT "Söndag 5.4.2026" "\nPåskdagen\nRöd dag\n"
+              ARGS --lang sv 2026-04-05)
+cli_wine_test(midsummer STATUS 0
+              OUT "Saturday 21 June 2025" "\nMidsummer Day\nRed-letter day and flag day\n"
+              ARGS --lang=en 21.6.2025)
 cli_wine_test(month STATUS 0 NO_CR
               OUT "Joulukuu 2026\n"
+                  " vk ma   ti   ke   to   pe   la   su\n"
                   " 49       1    2    3    4    5    6*+\n"
                   " 53 28   29   30   31\n"
-              ARGS --month 2026-12 --color=never)
+                  "* punainen päivä   + liputuspäivä\n"
+              ARGS --lang fi --month 2026-12 --color=never)
 cli_wine_test(bad_date STATUS 2
               ERR "kelotarhu: DATE \"2026-02-30\" is not a date of the years 1 to 9999"
-              ARGS 2026-02-30)
-cli_wine_test(bad_year STATUS 2 ERR "kelotarhu: --year \"10000\" is not a year" ARGS --year 10000)
-cli_wine_test(unknown_option STATUS 2 ERR "Usage: kelotarhu" ARGS --frobnicate)
+              ARGS --lang en 2026-02-30)
+cli_wine_test(bad_date_in_swedish STATUS 2
+              ERR "kelotarhu: DATUM \"2026-02-30\" är inte ett datum under åren 1–9999"
+              ARGS --lang sv 2026-02-30)
+cli_wine_test(bad_year STATUS 2 ERR "kelotarhu: --year \"10000\" is not a year"
+              ARGS --lang en --year 10000)
+cli_wine_test(unknown_option STATUS 2 ERR "Usage: kelotarhu" ARGS --lang en --frobnicate)
 cli_wine_test(version STATUS 0 OUT "kelotarhu 0.8.7\n" ARGS --version)
+# In a console on a terminal: what the screen shows, read back by a terminal emulator.
+add_test(NAME cli_wine_terminal
+         COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check_terminal.py
+                 ${run_kelotarhu})
+
 foreach(export_format csv json)
   add_test(NAME cli_wine_year_${export_format}_read_back
            COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_year_export.py
