@@ -13,14 +13,18 @@ set(run_kelotarhu ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kelotarhu>)
 # A DLL of ours needs no runtime DLL beside it, or loading it would fail for that.
 target_link_options(cli_not_a_plugin PRIVATE -static)
 
-# cli_wine_test(NAME STATUS N [NO_CR] [OUT text...] [ERR text...] ARGS argument...)
+# cli_wine_test(NAME STATUS N [NO_CR] [OUT text...] [ERR text...] [ENV NAME=VALUE...]
+#               ARGS argument...)
 # NO_CR: standard output must hold no CR (it is binary, so LF stays LF).
 function(cli_wine_test name)
-  cmake_parse_arguments(ARG "NO_CR" "STATUS" "OUT;ERR;ARGS" ${ARGN})
+  cmake_parse_arguments(ARG "NO_CR" "STATUS" "OUT;ERR;ENV;ARGS" ${ARGN})
   set(checks --status ${ARG_STATUS})
   if(ARG_NO_CR)
     list(APPEND checks --no-cr)
   endif()
+  foreach(setting IN LISTS ARG_ENV)
+    list(APPEND checks --env ${setting})
+  endforeach()
   foreach(text IN LISTS ARG_OUT)
     list(APPEND checks --out ${text})
   endforeach()
@@ -49,6 +53,13 @@ cli_wine_test(month STATUS 0 NO_CR
                   " 53 28   29   30   31\n"
                   "* punainen päivä   + liputuspäivä\n"
               ARGS --lang fi --month 2026-12 --color=never)
+# The language from the locale variables, as Wine hands them to the program.
+cli_wine_test(locale_swedish STATUS 0 OUT "Söndag 6.12.2026, vecka 49\n"
+              ENV LC_ALL= LC_MESSAGES= LANG=sv_FI.UTF-8 ARGS 6.12.2026)
+cli_wine_test(locale_finnish STATUS 0 OUT "Sunnuntai 6.12.2026, viikko 49\n"
+              ENV LC_ALL=fi_FI.UTF-8 LANG=C ARGS 6.12.2026)
+cli_wine_test(locale_english STATUS 0 OUT "Sunday 6 December 2026, week 49\n"
+              ENV LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 ARGS 6.12.2026)
 cli_wine_test(bad_date STATUS 2
               ERR "kelotarhu: DATE \"2026-02-30\" is not a date of the years 1 to 9999"
               ARGS --lang en 2026-02-30)
