@@ -60,9 +60,13 @@ void DefineOptions(CLI::App& app, Request& request, const Texts& texts) {
   app.add_option("--color", request.color, std::string(texts.color_help))
       ->check(CLI::IsMember(kColorChoices))
       ->option_text("auto|always|never");
+  // Read before the parser runs (ChosenTexts); declared here for --help and checking.
+  std::vector<std::string> codes = LanguageCodes();
+  std::string code_list;
+  for (const std::string& code : codes) code_list += (code_list.empty() ? "" : "|") + code;
   app.add_option("--lang", request.lang, std::string(texts.lang_help))
-      ->check(CLI::IsMember(LanguageCodes()))
-      ->option_text("fi|sv|en");
+      ->check(CLI::IsMember(std::move(codes)))
+      ->option_text(code_list);
   CLI::Option* plugin = app.add_option("--plugin", request.plugin, std::string(texts.plugin_help))
                             ->type_name(std::string(texts.plugin_type));
   app.add_option("--answer", request.answers, std::string(texts.answer_help))
@@ -106,15 +110,21 @@ std::string ParseErrorText(const CLI::Error& error, const Texts& texts) {
       return Fill(texts.requires_option, {parts->first, parts->second});
     }
   } else if (dynamic_cast<const CLI::ValidationError*>(&error)) {
+    // "--format: xml not in {csv,json,text}"
+    constexpr std::string_view kNotIn = " not in ";
     const auto option = split(": ");
-    const std::size_t choices = what.find(" not in ");
+    const std::size_t choices = what.find(kNotIn);
     if (option && choices != std::string_view::npos && choices > option->first.size()) {
-      const std::size_t value = option->first.size() + 2;
-      return Fill(texts.not_a_choice,
-                  {option->first, what.substr(value, choices - value), what.substr(choices + 8)});
+      const std::string_view value = what.substr(0, choices).substr(option->first.size() + 2);
+      return Fill(texts.not_a_choice, {option->first, value, what.substr(choices + kNotIn.size())});
     }
   } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) {
-    if (const auto parts = split(": ")) return Fill(texts.value_missing, {parts->first});
+    // "--month: 1 required YYYY-MM missing", "--month: At Most 1 required but received 2"
+    if (const auto parts = split(": ")) {
+      const bool too_many =
+          parts->second.starts_with("At Most") || parts->second.starts_with("At most");
+      return Fill(too_many ? texts.one_value_only : texts.value_missing, {parts->first});
+    }
   }
   return Fill(texts.bad_command_line, {what});
 }

@@ -74,6 +74,7 @@ struct Texts {
   std::string_view requires_option;      // {option} {needed option}
   std::string_view not_a_choice;         // {option} {value} {choices}
   std::string_view value_missing;        // {option}
+  std::string_view one_value_only;       // {option}
   std::string_view bad_command_line;     // {what the parser said}
 };
 

@@ -72,6 +72,7 @@ const Texts kEnglishTexts = {
     .requires_option = "{} needs {}",
     .not_a_choice = "{}: \"{}\" is not one of {}",
     .value_missing = "{} needs a value",
+    .one_value_only = "{} takes one value only",
     .bad_command_line = "cannot read the command line: {}",
 };
 

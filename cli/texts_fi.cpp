@@ -77,6 +77,7 @@ const Texts kFinnishTexts = {
     .requires_option = "{} tarvitsee valitsimen {}",
     .not_a_choice = "{}: \"{}\" ei ole mikään vaihtoehdoista {}",
     .value_missing = "{} tarvitsee arvon",
+    .one_value_only = "{} ottaa vain yhden arvon",
     .bad_command_line = "komentoriviä ei voi lukea: {}",
 };
 

@@ -76,6 +76,7 @@ const Texts kSwedishTexts = {
     .requires_option = "{} kräver {}",
     .not_a_choice = "{}: \"{}\" är inget av {}",
     .value_missing = "{} behöver ett värde",
+    .one_value_only = "{} tar bara ett värde",
     .bad_command_line = "kommandoraden kan inte läsas: {}",
 };
 

@@ -126,6 +126,9 @@ TEST(KelotarhuLanguage, ExplainsBadArgumentsInTheLanguage) {
        "kelotarhu: --format: \"xml\" ei ole mikään vaihtoehdoista {csv,json,text}"},
       {"sv", {"--month"}, "kelotarhu: --month behöver ett värde"},
       {"en", {"--month"}, "kelotarhu: --month needs a value"},
+      {"fi",
+       {"--month", "2026-12", "--month", "2026-11"},
+       "kelotarhu: --month ottaa vain yhden arvon"},
       {"", {"--lang", "de"}, "kelotarhu: --lang: \"de\" is not one of {fi,sv,en}"},
   };
   for (const MessageCase& bad : kCases) {
