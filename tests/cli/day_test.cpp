@@ -170,6 +170,33 @@ TEST(KelotarhuDate, ShowsWeekdayFeastsAndRedAndFlagDays) {
             "Ruotsinkieliset nimipäivät: Sylvester\n");
 }
 
+struct NamesCase {
+  const char* argument;
+  const char* finnish;  // nullptr: no line, the day has no names
+  const char* swedish;
+};
+
+TEST(KelotarhuDate, ShowsFinnishAndSwedishNames) {
+  constexpr NamesCase kNames[] = {
+      {"26.10.2026", "Amanda, Niina, Manta", "Amanda, Nina"},
+      {"6.12.2026", "Niilo, Niko, Niklas", "Nils"},
+      {"14.2.2026", "Voitto", "Valentin"},
+      {"17.11.2026", "Eino, Einari", "Einar"},
+      {"2024-02-29", nullptr, nullptr},  // no names on the leap day
+      {"25.12.2026", nullptr, nullptr},
+  };
+  for (const NamesCase& names : kNames) {
+    SCOPED_TRACE(names.argument);
+    const ProgramRun run = KelotarhuIn("fi", {names.argument});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const std::string finnish = names.finnish ? std::string("\nNimipäivät: ") + names.finnish : "";
+    const std::string swedish =
+        names.swedish ? std::string("\nRuotsinkieliset nimipäivät: ") + names.swedish : "";
+    EXPECT_TRUE(run.out.ends_with(finnish + swedish + "\n")) << run.out;
+    EXPECT_EQ(run.out.find("imipäivät") == std::string::npos, names.finnish == nullptr) << run.out;
+  }
+}
+
 TEST(KelotarhuDate, PaintsARedDayOnlyWhenColoursAreAsked) {
   const ProgramRun coloured = KelotarhuIn("fi", {"6.12.2026", "--color=always"});
   ASSERT_EQ(coloured.exit_status, 0) << coloured.err;
