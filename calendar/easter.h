@@ -25,4 +25,8 @@ constexpr Date EasterSunday(std::uint16_t year) noexcept {
   return {year, static_cast<std::uint16_t>(n / 31), static_cast<std::uint16_t>(n % 31 + 1)};
 }
 
+// The earliest Easter of the calendar's years, and the latest.
+static_assert(EasterSunday(2285) == Date{2285, 3, 22});
+static_assert(EasterSunday(2038) == Date{2038, 4, 25});
+
 }  // namespace kelotarhu::calendar

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calendar/windows_1252.h"
 #include "calendar/year_table.h"
 
 namespace kelotarhu::calendar {
@@ -22,6 +23,10 @@ inline constexpr Marks kNoMarks{};
 inline constexpr Marks kFlagDay{true, false};
 inline constexpr Marks kRedDay{false, true};
 inline constexpr Marks kFlagAndRedDay{true, true};
+
+// Placed by the Easter step and read by the Annunciation rule, which keeps off them.
+inline constexpr std::string_view kEasterSunday = "Pääsiäispäivä"_cp1252;
+inline constexpr std::string_view kPalmSunday = "Palmusunnuntai";
 
 // Places a name on a day in the given way, then sets the rule's flags. Every rule
 // returns false when memory ran out.

@@ -4,6 +4,7 @@
 
 #include "calendar/easter.h"
 #include "calendar/feast_rules.h"
+#include "calendar/windows_1252.h"
 
 namespace kelotarhu::calendar {
 namespace {
@@ -16,17 +17,17 @@ struct MovableFeast {
 };
 
 // In placement order: where two meet on a day (never, in practice), the later stands behind.
-constexpr std::array<MovableFeast, 8> kMovableFeasts = {{
-    {0, "P\xE4\xE4si\xE4isp\xE4iv\xE4", Placement::kAdd, kRedDay},
-    {1, "2. p\xE4\xE4si\xE4isp\xE4iv\xE4", Placement::kAdd, kRedDay},
-    {-7, "Palmusunnuntai", Placement::kAdd, kRedDay},
+constexpr auto kMovableFeasts = std::to_array<MovableFeast>({
+    {0, kEasterSunday, Placement::kAdd, kRedDay},
+    {1, "2. pääsiäispäivä"_cp1252, Placement::kAdd, kRedDay},
+    {-7, kPalmSunday, Placement::kAdd, kRedDay},
     {-3, "Kiirastorstai", Placement::kAdd, kNoMarks},
     // Good Friday and Ash Wednesday stand alone on their day; its flags stay.
-    {-2, "Pitk\xE4perjantai", Placement::kSet, kRedDay},
+    {-2, "Pitkäperjantai"_cp1252, Placement::kSet, kRedDay},
     {-46, "Tuhkakeskiviikko", Placement::kSet, kNoMarks},
     {-49, "Laskiaissunnuntai", Placement::kAdd, kNoMarks},
     {39, "Helatorstai", Placement::kAdd, kRedDay},
-}};
+});
 
 }  // namespace
 

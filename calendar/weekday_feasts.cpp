@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "calendar/feast_rules.h"
+#include "calendar/windows_1252.h"
 
 namespace kelotarhu::calendar {
 namespace {
@@ -33,35 +34,35 @@ bool Place(YearTable& table, MonthDay day, std::string_view name, Placement plac
 
 bool PlaceCandlemas(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {2, 2}, kSunday);
-  return Place(table, sunday, "Kynttil\xE4np\xE4iv\xE4", Placement::kAdd, kNoMarks);
+  return Place(table, sunday, "Kynttilänpäivä"_cp1252, Placement::kAdd, kNoMarks);
 }
 
 bool PlaceMothersDayAndMemorialDay(YearTable& table) {
   const MonthDay mothers_day = FindInWindow(table, {5, 8}, kSunday);
   // Memorial Day is the Sunday a week later, 15 to 21 May.
-  return Place(table, mothers_day, "\xC4itienp\xE4iv\xE4", Placement::kAdd, kFlagDay) &&
-         Place(table, {5, mothers_day.day + 7}, "Kaatuneiden muistop\xE4iv\xE4", Placement::kAdd,
+  return Place(table, mothers_day, "Äitienpäivä"_cp1252, Placement::kAdd, kFlagDay) &&
+         Place(table, {5, mothers_day.day + 7}, "Kaatuneiden muistopäivä"_cp1252, Placement::kAdd,
                kFlagDay);
 }
 
 bool PlaceMidsummerDay(YearTable& table) {
   const MonthDay saturday = FindInWindow(table, {6, 20}, kSaturday);
-  return Place(table, saturday, "Juhannusp\xE4iv\xE4", Placement::kSet, kFlagAndRedDay);
+  return Place(table, saturday, "Juhannuspäivä"_cp1252, Placement::kSet, kFlagAndRedDay);
 }
 
 bool PlaceMichaelmas(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {9, 29}, kSunday);
-  return Place(table, sunday, "Mikkelinp\xE4iv\xE4", Placement::kSet, kRedDay);
+  return Place(table, sunday, "Mikkelinpäivä"_cp1252, Placement::kSet, kRedDay);
 }
 
 bool PlaceFathersDay(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {11, 8}, kSunday);
-  return Place(table, sunday, "Is\xE4np\xE4iv\xE4", Placement::kSet, kFlagAndRedDay);
+  return Place(table, sunday, "Isänpäivä"_cp1252, Placement::kSet, kFlagAndRedDay);
 }
 
 bool PlaceAllSaintsDay(YearTable& table) {
   // On 31 October it replaces Halloween; in November it joins Svenska dagen (6.11).
-  constexpr std::string_view kAllSaints = "Pyh\xE4inp\xE4iv\xE4";
+  constexpr std::string_view kAllSaints = "Pyhäinpäivä"_cp1252;
   const MonthDay saturday = FindInWindow(table, {10, 31}, kSaturday);
   const Placement placement = saturday.month == 10 ? Placement::kSet : Placement::kAdd;
   return Place(table, saturday, kAllSaints, placement, kRedDay);
@@ -72,12 +73,12 @@ bool PlaceAnnunciation(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {3, 22}, kSunday);
   const std::string_view feasts = table.Day(sunday.month, sunday.day).Feasts;
   int day = sunday.day;
-  if (feasts == "P\xE4\xE4si\xE4isp\xE4iv\xE4") {
+  if (feasts == kEasterSunday) {
     day -= 14;
-  } else if (feasts == "Palmusunnuntai") {
+  } else if (feasts == kPalmSunday) {
     day -= 7;
   }
-  return PlaceFeast(table, 3, day, "Marian ilmestysp\xE4iv\xE4", Placement::kSet, kRedDay);
+  return PlaceFeast(table, 3, day, "Marian ilmestyspäivä"_cp1252, Placement::kSet, kRedDay);
 }
 
 }  // namespace kelotarhu::calendar

@@ -1,7 +1,7 @@
 #include "calendar/year_table.h"
 
 #include "calendar/feast_rules.h"
-#include "namedays/load_names.h"
+#include "calendar/load_names.h"
 
 namespace kelotarhu::calendar {
 namespace {
@@ -74,8 +74,8 @@ bool PlaceFeastsAndNames(YearTable& table, std::uint16_t year) {
                       PlaceMovableFeasts(table, year) &&  // joins onto or replaces the above
                       PlaceAnnunciation(table);           // reads the Easter step's texts
   if (!placed) return false;
-  namedays::LoadFinnishNames(table);
-  namedays::LoadSwedishNames(table);
+  LoadFinnishNames(table);
+  LoadSwedishNames(table);
   return true;
 }
 
@@ -84,7 +84,9 @@ bool PlaceFeastsAndNames(YearTable& table, std::uint16_t year) {
 bool BuildYearTable(YearTable& table, std::uint16_t year) {
   table.set_year(year);
   ClearAndNameWeekdays(table, year);
-  return !DateIsValid(year, 1, 1) || PlaceFeastsAndNames(table, year);
+  if (!DateIsValid(year, 1, 1) || PlaceFeastsAndNames(table, year)) return true;
+  table.set_year(0);  // only partly built: the next build starts from scratch
+  return false;
 }
 
 }  // namespace kelotarhu::calendar

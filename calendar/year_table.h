@@ -58,7 +58,8 @@ class YearTable {
   bool IsSunday(int month, int day) const { return Day(month, day).Weekday == kSunday; }
   bool IsSaturday(int month, int day) const { return Day(month, day).Weekday == kSaturday; }
 
-  // The year of the last build, set as it starts; 0 while nothing has been built.
+  // The year the table holds: set as a build starts (its rules read it), and 0 while
+  // nothing has been built or after a build that ran out of memory.
   std::uint16_t year() const { return year_; }
   void set_year(std::uint16_t year) { year_ = year; }
 

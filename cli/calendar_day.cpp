@@ -33,20 +33,6 @@ std::vector<std::string> SplitAt(std::string_view text, std::string_view separat
   return parts;
 }
 
-int IsoWeekday(calendar::Date date) {
-  const int sunday_first =
-      calendar::WeekdayOfDayCount(calendar::DayCount(date.year, date.month, date.day));
-  return sunday_first == 0 ? 7 : sunday_first;
-}
-
-int IsoWeekNumber(calendar::Date date) {
-  const std::int32_t day_count = calendar::DayCount(date.year, date.month, date.day);
-  // The week belongs to the year of its Thursday.
-  const calendar::Date thursday = calendar::DateOfDayCount(day_count - IsoWeekday(date) + 4);
-  return static_cast<int>(
-      (calendar::DayOfYear(thursday.year, thursday.month, thursday.day) - 1) / 7 + 1);
-}
-
 std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month) {
   std::vector<CalendarDay> days;
   const int length = calendar::MonthLength({static_cast<std::uint8_t>(month), year.year()});

@@ -35,14 +35,12 @@ class CalendarYear {
   std::unique_ptr<calendar::YearTable> table_;
 };
 
-// Monday = 1 ... Sunday = 7, as ISO 8601 numbers the days of the week.
-int IsoWeekday(calendar::Date date);
+// Monday = 1 ... Sunday = 7, and the ISO 8601 week, from the calendar's arithmetic.
+using calendar::IsoWeekday;
+using calendar::IsoWeekNumber;
 
 // The parts of `text` between the separators; nothing for the empty text.
 std::vector<std::string> SplitAt(std::string_view text, std::string_view separator);
-
-// The ISO 8601 week (weeks from Monday; week 1 holds the year's first Thursday).
-int IsoWeekNumber(calendar::Date date);
 
 // Days of one month in order.
 std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month);

@@ -1,17 +1,16 @@
 // The calendar and the plug-in speak Windows-1252; a terminal, CSV and JSON want UTF-8.
+// The one conversion lives beside the calendar's texts.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <string_view>
+#include "calendar/windows_1252.h"
 
 namespace kelotarhu::cli {
 
 // Every byte has a character: the five bytes Windows-1252 leaves undefined become the
 // C1 control characters of the same number, as Windows itself converts them.
-std::string Utf8FromWindows1252(std::string_view text);
+using calendar::Utf8FromWindows1252;
 
 // Nothing when the text is not valid UTF-8 or holds a character Windows-1252 lacks.
-std::optional<std::string> Windows1252FromUtf8(std::string_view text);
+using calendar::Windows1252FromUtf8;
 
 }  // namespace kelotarhu::cli

@@ -5,6 +5,8 @@
 
 namespace kelotarhu::platform {
 
+static_assert(sizeof(std::size_t) == sizeof(DWORD), "the DLL is 32-bit: sizes fit a DWORD");
+
 LocalDate LocalToday() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
@@ -12,17 +14,11 @@ LocalDate LocalToday() {
 }
 
 std::size_t HostExecutablePath(char* buffer, std::size_t size) {
-  // The caller's buffers stay far below 4 GiB (a path has at most 32767 characters).
   return GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size));
 }
 
 void UpperCaseInPlace(char* text, std::size_t length) {
-  // CharUpperBuffA takes a DWORD length; texts longer than that are upper-cased in parts.
-  constexpr std::size_t kChunk = 1u << 30;
-  for (std::size_t offset = 0; offset < length; offset += kChunk) {
-    const std::size_t part = length - offset < kChunk ? length - offset : kChunk;
-    CharUpperBuffA(text + offset, static_cast<DWORD>(part));
-  }
+  CharUpperBuffA(text, static_cast<DWORD>(length));
 }
 
 }  // namespace kelotarhu::platform

@@ -2,6 +2,7 @@
 // and the plug-in's information texts.
 #include <array>
 
+#include "calendar/windows_1252.h"
 #include "platform/platform.h"
 #include "plugin/plugin.h"
 #include "plugin/texts.h"
@@ -9,19 +10,21 @@
 namespace kelotarhu::plugin {
 namespace {
 
-constexpr char kNameDayDescriptor[] =
-    "N\xE4ytet\xE4\xE4nk\xF6 suomalaiset nimet?=K|"
-    "N\xE4ytet\xE4\xE4nk\xF6 ruotsalaiset nimet?=K|"
-    "Miten ne erotetaan toisistaan?=0 |";
-constexpr char kHolidayDescriptor[] = "N\xE4ytet\xE4\xE4nk\xF6 juhlat punaisella?=K|";
+using namespace calendar::literals;
+
+constexpr const char* kNameDayDescriptor =
+    "Näytetäänkö suomalaiset nimet?=K|"
+    "Näytetäänkö ruotsalaiset nimet?=K|"
+    "Miten ne erotetaan toisistaan?=0 |"_cp1252;
+constexpr const char* kHolidayDescriptor = "Näytetäänkö juhlat punaisella?=K|"_cp1252;
 constexpr std::string_view kFlagQuestion = "Polku jossa lipun kuva sijaitsee=";
 constexpr std::string_view kFlagImage = "plugins\\flag.gif|";
 
 // Every text starts with five blanks.
 constexpr std::array<const char*, 7> kInfoTexts = {
     "     Kelotarhu",
-    "     Nimip\xE4iv\xE4t: Helsingin yliopiston almanakkatoimisto. "
-    "Liit\xE4nn\xE4inen: Kelotarhu-projekti",
+    "     Nimipäivät: Helsingin yliopiston almanakkatoimisto. "
+    "Liitännäinen: Kelotarhu-projekti"_cp1252,
     "     0.8.7",
     "     27.02.2005",
     "     03.04.2005",

@@ -34,7 +34,7 @@ const char* KELOTARHU_CALL getparam(const char* function_name) {
 
 std::int32_t KELOTARHU_CALL dlltype() { return kelotarhu::plugin::kDllType; }
 
-const char* KELOTARHU_CALL init() { return kelotarhu::plugin::kDisplayFunctions.data(); }
+const char* KELOTARHU_CALL init() { return kelotarhu::plugin::kDisplayFunctions; }
 
 const char* KELOTARHU_CALL getinfo(std::uint32_t type) { return kelotarhu::plugin::InfoText(type); }
 

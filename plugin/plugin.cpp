@@ -40,7 +40,7 @@ std::int32_t Plugin::Startup() {
   started_ = true;
   calendar::RefreshCurrentDate(current_date_);
   // Zero tells the host that the start failed; the next display call retries the build.
-  if (!BuildTable(current_date_.year)) return 0;
+  if (!calendar::BuildYearTable(table_, current_date_.year)) return 0;
   return static_cast<std::int32_t>(start_counter_);
 }
 
@@ -49,16 +49,11 @@ std::int32_t Plugin::Shutdown() {
   return 0;
 }
 
-bool Plugin::BuildTable(std::uint16_t year) {
-  table_year_.reset();
-  if (!calendar::BuildYearTable(table_, year)) return false;
-  table_year_ = year;
-  return true;
-}
-
 const calendar::TNewDay* Plugin::Today() {
   calendar::RefreshCurrentDate(current_date_);
-  if (started_ && table_year_ != current_date_.year && !BuildTable(current_date_.year)) {
+  // Rebuilt on purpose: else a host running over New Year shows last year's weekdays and Easter.
+  if (started_ && table_.year() != current_date_.year &&
+      !calendar::BuildYearTable(table_, current_date_.year)) {
     return nullptr;
   }
   return &table_.Lookup(current_date_.month, current_date_.day);

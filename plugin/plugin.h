@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "calendar/date.h"
@@ -39,13 +38,8 @@ class Plugin {
   // this year's feasts. Null when that rebuild ran out of memory.
   const calendar::TNewDay* Today();
 
-  // Builds the table for `year`; the year is recorded only once the build completes,
-  // so that a build cut short (out of memory, false) is done again by the next call.
-  bool BuildTable(std::uint16_t year);
-
   bool running_ = false;
   bool started_ = false;
-  std::optional<std::uint16_t> table_year_;
   std::uint32_t start_counter_ = 0;  // wraps as the 32-bit value it is
   calendar::Date current_date_;
   calendar::YearTable table_;
@@ -56,7 +50,7 @@ class Plugin {
 };
 
 // Stateless entry points.
-inline constexpr std::string_view kDisplayFunctions = "GetNameDay|GetHoliday|GetFlag";
+inline constexpr char kDisplayFunctions[] = "GetNameDay|GetHoliday|GetFlag";
 inline constexpr std::int32_t kDllType = 1;
 // Information text 0-6; the empty text for any other type.
 const char* InfoText(std::uint32_t type);

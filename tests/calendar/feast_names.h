@@ -9,25 +9,28 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "calendar/year_table.h"
 #include "tests/calendar/reference_calendar.h"
 
 namespace kelotarhu::test {
 
-inline constexpr std::string_view kCandlemas = "Kynttil\xE4np\xE4iv\xE4";
-inline constexpr std::string_view kMothersDay = "\xC4itienp\xE4iv\xE4";
-inline constexpr std::string_view kMemorialDay = "Kaatuneiden muistop\xE4iv\xE4";
-inline constexpr std::string_view kMidsummerDay = "Juhannusp\xE4iv\xE4";
-inline constexpr std::string_view kMichaelmas = "Mikkelinp\xE4iv\xE4";
-inline constexpr std::string_view kFathersDay = "Is\xE4np\xE4iv\xE4";
-inline constexpr std::string_view kAllSaintsDay = "Pyh\xE4inp\xE4iv\xE4";
-inline constexpr std::string_view kAnnunciation = "Marian ilmestysp\xE4iv\xE4";
+using namespace calendar::literals;
 
-inline constexpr std::string_view kEasterSunday = "P\xE4\xE4si\xE4isp\xE4iv\xE4";
-inline constexpr std::string_view kEasterMonday = "2. p\xE4\xE4si\xE4isp\xE4iv\xE4";
+inline constexpr std::string_view kCandlemas = "Kynttilänpäivä"_cp1252;
+inline constexpr std::string_view kMothersDay = "Äitienpäivä"_cp1252;
+inline constexpr std::string_view kMemorialDay = "Kaatuneiden muistopäivä"_cp1252;
+inline constexpr std::string_view kMidsummerDay = "Juhannuspäivä"_cp1252;
+inline constexpr std::string_view kMichaelmas = "Mikkelinpäivä"_cp1252;
+inline constexpr std::string_view kFathersDay = "Isänpäivä"_cp1252;
+inline constexpr std::string_view kAllSaintsDay = "Pyhäinpäivä"_cp1252;
+inline constexpr std::string_view kAnnunciation = "Marian ilmestyspäivä"_cp1252;
+
+inline constexpr std::string_view kEasterSunday = "Pääsiäispäivä"_cp1252;
+inline constexpr std::string_view kEasterMonday = "2. pääsiäispäivä"_cp1252;
 inline constexpr std::string_view kPalmSunday = "Palmusunnuntai";
 inline constexpr std::string_view kMaundyThursday = "Kiirastorstai";
-inline constexpr std::string_view kGoodFriday = "Pitk\xE4perjantai";
+inline constexpr std::string_view kGoodFriday = "Pitkäperjantai"_cp1252;
 inline constexpr std::string_view kAshWednesday = "Tuhkakeskiviikko";
 inline constexpr std::string_view kShroveSunday = "Laskiaissunnuntai";
 inline constexpr std::string_view kAscensionDay = "Helatorstai";

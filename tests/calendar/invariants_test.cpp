@@ -10,9 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "calendar/year_table.h"
 #include "tests/calendar/feast_names.h"
 #include "tests/calendar/reference_calendar.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::calendar {
 namespace {
@@ -178,7 +181,7 @@ AssertionResult WeekdaysMatch(const YearTable& table, int year) {
         continue;
       }
       const std::string_view feasts =
-          month == 2 && day == 29 ? std::string_view{"Karkausp\xE4iv\xE4"} : std::string_view{};
+          month == 2 && day == 29 ? std::string_view{"Karkauspäivä"_cp1252} : std::string_view{};
       if (!record.Weekday.empty() || record.Feasts != feasts || record.RedDay != 0 ||
           record.FlagDay != 0) {
         return AssertionFailure() << date << " does not exist but holds '" << record.Weekday

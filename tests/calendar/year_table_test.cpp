@@ -12,8 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "tests/calendar/feast_names.h"
 #include "tests/calendar/reference_calendar.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::calendar {
 namespace {
@@ -43,7 +46,7 @@ const DayCase kDayCases[] = {
     {{2026, 1, 3}, "", 0, 0},
     {{2026, 12, 8}, "", 0, 0},
     // Days a month lacks; a common year's 29 February still holds the leap day.
-    {{2023, 2, 29}, "Karkausp\xE4iv\xE4", 0, 0},
+    {{2023, 2, 29}, "Karkauspäivä"_cp1252, 0, 0},
     {{2024, 2, 30}, "", 0, 0},
     {{2024, 2, 31}, "", 0, 0},
     {{2024, 4, 31}, "", 0, 0},
@@ -51,58 +54,58 @@ const DayCase kDayCases[] = {
     {{2026, 9, 31}, "", 0, 0},
     {{2026, 11, 31}, "", 0, 0},
     // Fixed dates.
-    {{2026, 12, 6}, "Itsen\xE4isyysp\xE4iv\xE4", 1, 1},
+    {{2026, 12, 6}, "Itsenäisyyspäivä"_cp1252, 1, 1},
     {{2026, 12, 24}, "Jouluaatto", 0, 0},
     {{2023, 12, 24}, "Jouluaatto", 0, 1},
     {{2026, 5, 1}, "Vappu", 1, 1},
     {{2026, 11, 6}, "Svenska dagen", 1, 1},
-    {{2024, 2, 29}, "Karkausp\xE4iv\xE4", 0, 0},
+    {{2024, 2, 29}, "Karkauspäivä"_cp1252, 0, 0},
     {{2025, 10, 31}, "Halloween", 0, 0},
     {{2023, 6, 4}, "Puolustusvoimien lippujuhla", 1, 1},
     // Weekday-anchored feasts, alone and joined onto a fixed date.
-    {{2006, 2, 5}, "J. L. Runebergin p\xE4iv\xE4 / Kynttil\xE4np\xE4iv\xE4", 1, 1},
-    {{2038, 5, 9}, "Eurooppa-p\xE4iv\xE4 / \xC4itienp\xE4iv\xE4", 1, 1},
-    {{2013, 5, 12}, "J. V. Snellmanin p\xE4iv\xE4 / \xC4itienp\xE4iv\xE4", 1, 1},
-    {{2026, 5, 10}, "\xC4itienp\xE4iv\xE4", 1, 1},
-    {{2005, 5, 15}, "Kaatuneiden muistop\xE4iv\xE4", 1, 1},
-    {{2020, 6, 20}, "Juhannusp\xE4iv\xE4", 1, 1},
-    {{2007, 9, 30}, "Mikkelinp\xE4iv\xE4", 0, 1},
-    {{2013, 9, 29}, "Mikkelinp\xE4iv\xE4", 0, 1},
-    {{2020, 11, 8}, "Is\xE4np\xE4iv\xE4", 1, 1},
-    {{2020, 10, 31}, "Pyh\xE4inp\xE4iv\xE4", 0, 1},
-    {{2038, 11, 6}, "Svenska dagen / Pyh\xE4inp\xE4iv\xE4", 1, 1},
+    {{2006, 2, 5}, "J. L. Runebergin päivä / Kynttilänpäivä"_cp1252, 1, 1},
+    {{2038, 5, 9}, "Eurooppa-päivä / Äitienpäivä"_cp1252, 1, 1},
+    {{2013, 5, 12}, "J. V. Snellmanin päivä / Äitienpäivä"_cp1252, 1, 1},
+    {{2026, 5, 10}, "Äitienpäivä"_cp1252, 1, 1},
+    {{2005, 5, 15}, "Kaatuneiden muistopäivä"_cp1252, 1, 1},
+    {{2020, 6, 20}, "Juhannuspäivä"_cp1252, 1, 1},
+    {{2007, 9, 30}, "Mikkelinpäivä"_cp1252, 0, 1},
+    {{2013, 9, 29}, "Mikkelinpäivä"_cp1252, 0, 1},
+    {{2020, 11, 8}, "Isänpäivä"_cp1252, 1, 1},
+    {{2020, 10, 31}, "Pyhäinpäivä"_cp1252, 0, 1},
+    {{2038, 11, 6}, "Svenska dagen / Pyhäinpäivä"_cp1252, 1, 1},
     // The Annunciation, kept off Easter Day and Palm Sunday.
-    {{2008, 3, 9}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2008, 3, 9}, "Marian ilmestyspäivä"_cp1252, 0, 1},
     {{2008, 3, 16}, "Palmusunnuntai", 0, 1},
-    {{2008, 3, 23}, "P\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
-    {{2013, 3, 17}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2008, 3, 23}, "Pääsiäispäivä"_cp1252, 0, 1},
+    {{2013, 3, 17}, "Marian ilmestyspäivä"_cp1252, 0, 1},
     {{2013, 3, 24}, "Palmusunnuntai", 0, 1},
-    {{2051, 3, 19}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2051, 3, 19}, "Marian ilmestyspäivä"_cp1252, 0, 1},
     {{2051, 3, 26}, "Palmusunnuntai", 0, 1},
-    {{2285, 3, 8}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
-    {{2026, 3, 22}, "Marian ilmestysp\xE4iv\xE4", 0, 1},
+    {{2285, 3, 8}, "Marian ilmestyspäivä"_cp1252, 0, 1},
+    {{2026, 3, 22}, "Marian ilmestyspäivä"_cp1252, 0, 1},
     // A year without collisions: every movable feast alone on its day.
     {{2019, 3, 3}, "Laskiaissunnuntai", 0, 1},
     {{2019, 3, 6}, "Tuhkakeskiviikko", 0, 0},
     {{2019, 4, 14}, "Palmusunnuntai", 0, 1},
     {{2019, 4, 18}, "Kiirastorstai", 0, 0},
-    {{2019, 4, 19}, "Pitk\xE4perjantai", 0, 1},
-    {{2019, 4, 21}, "P\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
-    {{2019, 4, 22}, "2. p\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
+    {{2019, 4, 19}, "Pitkäperjantai"_cp1252, 0, 1},
+    {{2019, 4, 21}, "Pääsiäispäivä"_cp1252, 0, 1},
+    {{2019, 4, 22}, "2. pääsiäispäivä"_cp1252, 0, 1},
     {{2019, 5, 30}, "Helatorstai", 0, 1},
     // Movable feasts meeting fixed dates: joined behind them, or replacing them.
-    {{2024, 4, 1}, "Aprillip\xE4iv\xE4 / 2. p\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
-    {{2024, 5, 9}, "Eurooppa-p\xE4iv\xE4 / Helatorstai", 0, 1},
+    {{2024, 4, 1}, "Aprillipäivä / 2. pääsiäispäivä"_cp1252, 0, 1},
+    {{2024, 5, 9}, "Eurooppa-päivä / Helatorstai"_cp1252, 0, 1},
     {{2024, 2, 14}, "Tuhkakeskiviikko", 0, 0},
-    {{2018, 4, 1}, "Aprillip\xE4iv\xE4 / P\xE4\xE4si\xE4isp\xE4iv\xE4", 0, 1},
-    {{2018, 3, 30}, "Pitk\xE4perjantai", 0, 1},
+    {{2018, 4, 1}, "Aprillipäivä / Pääsiäispäivä"_cp1252, 0, 1},
+    {{2018, 3, 30}, "Pitkäperjantai"_cp1252, 0, 1},
     {{2018, 3, 29}, "Kiirastorstai", 0, 0},
     {{1983, 3, 31}, "Kiirastorstai", 0, 0},
-    {{1983, 4, 1}, "Pitk\xE4perjantai", 0, 1},
+    {{1983, 4, 1}, "Pitkäperjantai"_cp1252, 0, 1},
     {{1985, 3, 31}, "Palmusunnuntai", 0, 1},
     {{1996, 3, 31}, "Palmusunnuntai", 0, 1},
-    {{2023, 4, 9}, "Mikael Agricolan p\xE4iv\xE4 / P\xE4\xE4si\xE4isp\xE4iv\xE4", 1, 1},
-    {{2023, 4, 7}, "Pitk\xE4perjantai", 0, 1},
+    {{2023, 4, 9}, "Mikael Agricolan päivä / Pääsiäispäivä"_cp1252, 1, 1},
+    {{2023, 4, 7}, "Pitkäperjantai"_cp1252, 0, 1},
     {{2001, 2, 28}, "Tuhkakeskiviikko", 1, 0},
     {{2001, 2, 25}, "Laskiaissunnuntai", 0, 1},
     {{2017, 3, 1}, "Tuhkakeskiviikko", 0, 0},
@@ -112,9 +115,9 @@ const DayCase kDayCases[] = {
     {{2022, 3, 2}, "Tuhkakeskiviikko", 0, 0},
     {{2022, 2, 27}, "Laskiaissunnuntai", 0, 1},
     {{2049, 3, 3}, "Tuhkakeskiviikko", 0, 0},
-    {{2049, 2, 28}, "Kalevalan p\xE4iv\xE4 / Laskiaissunnuntai", 1, 1},
+    {{2049, 2, 28}, "Kalevalan päivä / Laskiaissunnuntai"_cp1252, 1, 1},
     {{2060, 3, 3}, "Tuhkakeskiviikko", 0, 0},
-    {{2060, 2, 29}, "Karkausp\xE4iv\xE4 / Laskiaissunnuntai", 0, 1},
+    {{2060, 2, 29}, "Karkauspäivä / Laskiaissunnuntai"_cp1252, 0, 1},
     {{1962, 5, 31}, "Helatorstai", 0, 1},
     {{1984, 5, 31}, "Helatorstai", 0, 1},
     {{2057, 5, 31}, "Helatorstai", 0, 1},
@@ -124,7 +127,7 @@ const DayCase kDayCases[] = {
     {{2038, 3, 10}, "Tuhkakeskiviikko", 0, 0},
     {{2038, 6, 3}, "Helatorstai", 0, 1},
     {{2008, 5, 1}, "Vappu / Helatorstai", 1, 1},
-    {{2008, 2, 3}, "Kynttil\xE4np\xE4iv\xE4 / Laskiaissunnuntai", 0, 1},
+    {{2008, 2, 3}, "Kynttilänpäivä / Laskiaissunnuntai"_cp1252, 0, 1},
 };
 
 class DayRecordTest : public testing::TestWithParam<DayCase> {};
@@ -151,41 +154,41 @@ struct FixedFeast {
 
 // Every fixed-date feast with the flags it sets itself.
 constexpr FixedFeast kFixedFeasts[] = {
-    {1, 1, "Uudenvuodenp\xE4iv\xE4", 0, 1},
+    {1, 1, "Uudenvuodenpäivä"_cp1252, 0, 1},
     {1, 6, "Loppiainen", 0, 1},
-    {1, 13, "Nuutin p\xE4iv\xE4", 0, 0},
-    {1, 27, "Vainojen uhrien muistop\xE4iv\xE4", 0, 0},
-    {2, 5, "J. L. Runebergin p\xE4iv\xE4", 1, 0},
-    {2, 14, "Yst\xE4v\xE4np\xE4iv\xE4", 0, 0},
-    {2, 28, "Kalevalan p\xE4iv\xE4", 1, 0},
-    {2, 29, "Karkausp\xE4iv\xE4", 0, 0},
-    {3, 8, "Kansainv\xE4linen naistenp\xE4iv\xE4", 0, 0},
-    {3, 19, "Minna Canthin p\xE4iv\xE4", 0, 0},
-    {4, 1, "Aprillip\xE4iv\xE4", 0, 0},
-    {4, 7, "Maailman terveysp\xE4iv\xE4", 0, 0},
-    {4, 9, "Mikael Agricolan p\xE4iv\xE4", 1, 0},
-    {4, 27, "Veteraanip\xE4iv\xE4", 1, 0},
+    {1, 13, "Nuutin päivä"_cp1252, 0, 0},
+    {1, 27, "Vainojen uhrien muistopäivä"_cp1252, 0, 0},
+    {2, 5, "J. L. Runebergin päivä"_cp1252, 1, 0},
+    {2, 14, "Ystävänpäivä"_cp1252, 0, 0},
+    {2, 28, "Kalevalan päivä"_cp1252, 1, 0},
+    {2, 29, "Karkauspäivä"_cp1252, 0, 0},
+    {3, 8, "Kansainvälinen naistenpäivä"_cp1252, 0, 0},
+    {3, 19, "Minna Canthin päivä"_cp1252, 0, 0},
+    {4, 1, "Aprillipäivä"_cp1252, 0, 0},
+    {4, 7, "Maailman terveyspäivä"_cp1252, 0, 0},
+    {4, 9, "Mikael Agricolan päivä"_cp1252, 1, 0},
+    {4, 27, "Veteraanipäivä"_cp1252, 1, 0},
     {5, 1, "Vappu", 1, 1},
-    {5, 9, "Eurooppa-p\xE4iv\xE4", 0, 0},
-    {5, 12, "J. V. Snellmanin p\xE4iv\xE4", 1, 0},
+    {5, 9, "Eurooppa-päivä"_cp1252, 0, 0},
+    {5, 12, "J. V. Snellmanin päivä"_cp1252, 1, 0},
     {6, 4, "Puolustusvoimien lippujuhla", 1, 0},
-    {6, 5, "Maailman ymp\xE4rist\xF6p\xE4iv\xE4", 0, 0},
-    {7, 6, "Eino Leinon p\xE4iv\xE4", 1, 0},
-    {7, 17, "Kansanvallanp\xE4iv\xE4", 0, 0},
-    {7, 27, "Unikeonp\xE4iv\xE4", 0, 0},
-    {10, 10, "Aleksis Kiven p\xE4iv\xE4", 1, 0},
-    {10, 16, "Maailman ravintop\xE4iv\xE4", 0, 0},
-    {10, 20, "Lastenp\xE4iv\xE4", 0, 0},
-    {10, 24, "YK:n p\xE4iv\xE4", 1, 0},
+    {6, 5, "Maailman ympäristöpäivä"_cp1252, 0, 0},
+    {7, 6, "Eino Leinon päivä"_cp1252, 1, 0},
+    {7, 17, "Kansanvallanpäivä"_cp1252, 0, 0},
+    {7, 27, "Unikeonpäivä"_cp1252, 0, 0},
+    {10, 10, "Aleksis Kiven päivä"_cp1252, 1, 0},
+    {10, 16, "Maailman ravintopäivä"_cp1252, 0, 0},
+    {10, 20, "Lastenpäivä"_cp1252, 0, 0},
+    {10, 24, "YK:n päivä"_cp1252, 1, 0},
     {10, 31, "Halloween", 0, 0},
     {11, 6, "Svenska dagen", 1, 1},
-    {12, 6, "Itsen\xE4isyysp\xE4iv\xE4", 1, 1},
-    {12, 10, "Ihmisoikeuksien p\xE4iv\xE4", 0, 0},
-    {12, 13, "Pyh\xE4n Lucian p\xE4iv\xE4", 0, 0},
+    {12, 6, "Itsenäisyyspäivä"_cp1252, 1, 1},
+    {12, 10, "Ihmisoikeuksien päivä"_cp1252, 0, 0},
+    {12, 13, "Pyhän Lucian päivä"_cp1252, 0, 0},
     {12, 24, "Jouluaatto", 0, 0},
-    {12, 25, "Joulup\xE4iv\xE4", 0, 1},
-    {12, 26, "Tapaninp\xE4iv\xE4", 0, 1},
-    {12, 28, "Viattomien lasten p\xE4iv\xE4", 0, 0},
+    {12, 25, "Joulupäivä"_cp1252, 0, 1},
+    {12, 26, "Tapaninpäivä"_cp1252, 0, 1},
+    {12, 28, "Viattomien lasten päivä"_cp1252, 0, 0},
 };
 
 // In 2025 no weekday-anchored or movable feast falls on a fixed date, so each fixed
@@ -263,10 +266,10 @@ INSTANTIATE_TEST_SUITE_P(Years2005To2038, AnchoredYearTest, testing::ValuesIn(kA
 
 TEST(YearTable, AddFeastJoinsAndSetFeastReplacesKeepingTheFlags) {
   YearTable table;
-  ASSERT_TRUE(table.AddFeast(2, 5, "J. L. Runebergin p\xE4iv\xE4"));
-  EXPECT_EQ(table.Day(2, 5).Feasts, "J. L. Runebergin p\xE4iv\xE4");
+  ASSERT_TRUE(table.AddFeast(2, 5, "J. L. Runebergin päivä"_cp1252));
+  EXPECT_EQ(table.Day(2, 5).Feasts, "J. L. Runebergin päivä"_cp1252);
   ASSERT_TRUE(table.AddFeast(2, 5, test::kCandlemas));
-  EXPECT_EQ(table.Day(2, 5).Feasts, "J. L. Runebergin p\xE4iv\xE4 / Kynttil\xE4np\xE4iv\xE4");
+  EXPECT_EQ(table.Day(2, 5).Feasts, "J. L. Runebergin päivä / Kynttilänpäivä"_cp1252);
   table.Day(2, 5).FlagDay = 1;
   table.Day(2, 5).RedDay = 1;
   ASSERT_TRUE(table.SetFeast(2, 5, test::kGoodFriday));

@@ -1,7 +1,10 @@
 // Bad dates, bad options, --help and --version.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "kelotarhu_runner.h"
+#include "kelotarhu_version.h"
 
 namespace kelotarhu::testing {
 namespace {
@@ -84,7 +87,7 @@ TEST(KelotarhuHelp, DescribesEveryOption) {
 TEST(KelotarhuVersion, PrintsTheVersion) {
   const ProgramRun run = Kelotarhu({"--version"});
   EXPECT_EQ(run.exit_status, 0);
-  EXPECT_EQ(run.out, "kelotarhu 0.8.7\n");
+  EXPECT_EQ(run.out, std::string("kelotarhu ") + kelotarhu::kVersion + "\n");
 }
 
 }  // namespace

@@ -44,11 +44,11 @@ TEST(KelotarhuPlugin, DrivesTheWholeLifeCycle) {
       "getinfo 2    \"     0.8.7\"",
       "getinfo 3    \"     27.02.2005\"",
       "getinfo 4    \"     03.04.2005\"",
-      "getparam GetNameDay  \"N\xC3\xA4ytet\xC3\xA4\xC3\xA4nk\xC3\xB6 suomalaiset nimet?=K|"
-      "N\xC3\xA4ytet\xC3\xA4\xC3\xA4nk\xC3\xB6 ruotsalaiset nimet?=K|Miten ne erotetaan "
+      "getparam GetNameDay  \"Näytetäänkö suomalaiset nimet?=K|"
+      "Näytetäänkö ruotsalaiset nimet?=K|Miten ne erotetaan "
       "toisistaan?=0 |\"",
       "  3. Miten ne erotetaan toisistaan?  default \"0 \"",
-      "getparam GetHoliday  \"N\xC3\xA4ytet\xC3\xA4\xC3\xA4nk\xC3\xB6 juhlat punaisella?=K|\"",
+      "getparam GetHoliday  \"Näytetäänkö juhlat punaisella?=K|\"",
       "dllstartup   1",
       "GetNameDay(\"K\", \"K\", \"0 \")",
       "GetHoliday(\"K\")",
@@ -128,17 +128,17 @@ TEST(KelotarhuPlugin, ShowsTheLineBreakOfSeparatorZero) {
 }
 
 TEST(KelotarhuPlugin, TakesAnEscapedCommaAndNonAsciiInAnAnswer) {
-  const ProgramRun run = Host({"GetNameDay=K,K, \\, ", "GetFlag=/kuvat/lippu\\,\xC3\xA4.gif"});
+  const ProgramRun run = Host({"GetNameDay=K,K, \\, ", "GetFlag=/kuvat/lippu\\,ä.gif"});
   ASSERT_EQ(run.exit_status, 0) << run.err;
   EXPECT_NE(run.out.find("GetNameDay(\"K\", \"K\", \" , \")"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("GetFlag(\"/kuvat/lippu,\xC3\xA4.gif\")"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("GetFlag(\"/kuvat/lippu,ä.gif\")"), std::string::npos) << run.out;
 }
 
 TEST(KelotarhuPlugin, RejectsAnswersThatDoNotFit) {
   const std::vector<std::pair<std::string, std::string>> kCases = {
       {"GetNames=K", "--answer names GetNames, which is not a display function of the plug-in"},
       {"GetHoliday=K,K", "--answer gives 2 answers to GetHoliday, which asks 1"},
-      {"GetFlag=\xE2\x82\xAC\xE2\x80\x8B", "holds a character that Windows-1252 lacks"},
+      {"GetFlag=€\u200B", "holds a character that Windows-1252 lacks"},
   };
   for (const auto& [answer, message] : kCases) {
     SCOPED_TRACE(answer);

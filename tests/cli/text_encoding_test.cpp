@@ -14,25 +14,17 @@ struct Mapping {
 // Every range of the chart: ASCII, the 0x80-0x9F block with its typographic letters and
 // its five unassigned bytes (kept as the C1 controls of the same number), Latin-1.
 constexpr Mapping kChart[] = {
-    {"A", "A"},
-    {"\x7F", "\x7F"},
-    {"\x80", "\xE2\x82\xAC"},  // euro sign
-    {"\x81", "\xC2\x81"},
-    {"\x84", "\xE2\x80\x9E"},  // double low-9 quotation mark
-    {"\x8A", "\xC5\xA0"},      // S with caron
-    {"\x8D", "\xC2\x8D"},
-    {"\x8F", "\xC2\x8F"},
-    {"\x90", "\xC2\x90"},
-    {"\x96", "\xE2\x80\x93"},  // en dash
-    {"\x99", "\xE2\x84\xA2"},  // trade mark sign
-    {"\x9D", "\xC2\x9D"},
-    {"\x9F", "\xC5\xB8"},  // Y with diaeresis
-    {"\xA0", "\xC2\xA0"},
-    {"\xC4", "\xC3\x84"},  // A with diaeresis
-    {"\xE4", "\xC3\xA4"},
-    {"\xF6", "\xC3\xB6"},
-    {"\xFF", "\xC3\xBF"},
-    {"P\xE4\xE4si\xE4isp\xE4iv\xE4", "P\xC3\xA4\xC3\xA4si\xC3\xA4isp\xC3\xA4iv\xC3\xA4"},
+    {"A", "A"},         {"\x7F", "\x7F"},
+    {"\x80", "€"},                      // euro sign
+    {"\x81", "\u0081"}, {"\x84", "„"},  // double low-9 quotation mark
+    {"\x8A", "Š"},                      // S with caron
+    {"\x8D", "\u008D"}, {"\x8F", "\u008F"},
+    {"\x90", "\u0090"}, {"\x96", "–"},  // en dash
+    {"\x99", "™"},                      // trade mark sign
+    {"\x9D", "\u009D"}, {"\x9F", "Ÿ"},  // Y with diaeresis
+    {"\xA0", "\u00A0"}, {"\xC4", "Ä"},  // A with diaeresis
+    {"\xE4", "ä"},      {"\xF6", "ö"},
+    {"\xFF", "ÿ"},      {"P\xE4\xE4si\xE4isp\xE4iv\xE4", "Pääsiäispäivä"},
 };
 
 TEST(TextEncoding, FollowsTheWindows1252Chart) {

@@ -69,7 +69,7 @@ cli_wine_test(bad_date_in_swedish STATUS 2
 cli_wine_test(bad_year STATUS 2 ERR "kelotarhu: --year \"10000\" is not a year"
               ARGS --lang en --year 10000)
 cli_wine_test(unknown_option STATUS 2 ERR "Usage: kelotarhu" ARGS --lang en --frobnicate)
-cli_wine_test(version STATUS 0 OUT "kelotarhu 0.8.7\n" ARGS --version)
+cli_wine_test(version STATUS 0 OUT "kelotarhu ${PROJECT_VERSION}\n" ARGS --version)
 # In a console on a terminal: what the screen shows, read back by a terminal emulator.
 add_test(NAME cli_wine_terminal
          COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check_terminal.py

@@ -78,8 +78,7 @@ TEST(KelotarhuYearJson, HoldsTheFeastsFlagsAndNamesOfEachDay) {
   EXPECT_EQ(leap_day.at("swedish_names"), nlohmann::json::array());
 
   const nlohmann::json& independence_day = DayOf(days, "2024-12-06");
-  EXPECT_EQ(independence_day.at("feasts"),
-            nlohmann::json::array({"Itsen\xC3\xA4isyysp\xC3\xA4iv\xC3\xA4"}));
+  EXPECT_EQ(independence_day.at("feasts"), nlohmann::json::array({"Itsenäisyyspäivä"}));
   EXPECT_EQ(independence_day.at("flag_day"), true);
   EXPECT_EQ(independence_day.at("red_day"), true);
   EXPECT_EQ(independence_day.at("finnish_names"),
@@ -90,8 +89,7 @@ TEST(KelotarhuYearJson, HoldsTheFeastsFlagsAndNamesOfEachDay) {
   EXPECT_EQ(amanda.at("swedish_names"), nlohmann::json::array({"Amanda", "Nina"}));
 
   const nlohmann::json& easter = DayOf(days, "2024-03-31");
-  EXPECT_EQ(easter.at("feasts"),
-            nlohmann::json::array({"P\xC3\xA4\xC3\xA4si\xC3\xA4isp\xC3\xA4iv\xC3\xA4"}));
+  EXPECT_EQ(easter.at("feasts"), nlohmann::json::array({"Pääsiäispäivä"}));
   EXPECT_EQ(easter.at("red_day"), true);
   EXPECT_EQ(easter.at("flag_day"), false);
 

@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <iostream>
 
+#include "calendar/windows_1252.h"
 #include "tests/win32/test_host.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -90,7 +93,7 @@ void RunOneCycle(PluginHost& host) {
   host.Load();
   const kelotarhu::test::Exports& dll = host.dll();
   EXPECT_EQ(dll.dllstartup(0, 0), 1);  // a 2 would mean the last FreeLibrary kept it
-  EXPECT_STREQ(dll.GetHoliday(0, "K"), "Itsen\xE4isyysp\xE4iv\xE4.");
+  EXPECT_STREQ(dll.GetHoliday(0, "K"), "Itsenäisyyspäivä."_cp1252);
   EXPECT_STREQ(dll.GetFlag(0, "C:\\lippu.gif"), "C:\\lippu.gif");
   EXPECT_STREQ(dll.GetNameDay(0, "K", "E", "0"), "Niilo, Niko, Niklas");
   EXPECT_STREQ(dll.getparam("GetFlag"),

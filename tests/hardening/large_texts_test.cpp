@@ -7,7 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/windows_1252.h"
 #include "plugin_under_test.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -36,7 +39,7 @@ std::string LargeText() {
          << "; first difference at byte " << (difference.first - text.begin());
 }
 
-const std::string kIndependenceDay = "Itsen\xE4isyysp\xE4iv\xE4";
+const std::string kIndependenceDay = "Itsenäisyyspäivä"_cp1252;
 // 26 October.
 const std::string kFinnishNames = "Amanda, Niina, Manta";
 const std::string kSwedishNames = "Amanda, Nina";

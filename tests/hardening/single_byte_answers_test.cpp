@@ -6,7 +6,10 @@
 
 #include <string>
 
+#include "calendar/windows_1252.h"
 #include "plugin_under_test.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -39,7 +42,7 @@ TEST(SingleByteAnswers, OnlyUpperOrLowerKAsksForTheRedDayPeriod) {
   PluginUnderTest plugin;
   plugin.SetToday(2026, 1, 1);
   plugin.dllstartup();
-  const std::string feasts = "Uudenvuodenp\xE4iv\xE4";
+  const std::string feasts = "Uudenvuodenpäivä"_cp1252;
   for (int byte = 0; byte < 256; ++byte) {
     const std::string answer = AnswerOf(byte);
     const bool period = answer == "K" || answer == "k";

@@ -4,9 +4,12 @@
 // process is sure to allocate (later builds reuse the table's texts).
 #include <gtest/gtest.h>
 
+#include "calendar/windows_1252.h"
 #include "failing_allocator.h"
 #include "plugin/exports.h"
 #include "tests/plugin/fake_platform.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -21,7 +24,7 @@ TEST(StartupAllocationFailure, NextDisplayCallBuildsTheTable) {
     started = dllstartup(0, 0);
   }
   EXPECT_EQ(started, 0);
-  EXPECT_STREQ(GetHoliday(0, "K"), "Itsen\xE4isyysp\xE4iv\xE4.");
+  EXPECT_STREQ(GetHoliday(0, "K"), "Itsenäisyyspäivä."_cp1252);
   EXPECT_STREQ(GetFlag(0, "C:\\lippu.gif"), "C:\\lippu.gif");
   EXPECT_STREQ(GetNameDay(0, "K", "E", "0"), "Niilo, Niko, Niklas");
 }

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "calendar/year_table.h"
 
 namespace kelotarhu::namedays {
@@ -26,51 +27,8 @@ constexpr int kMonths = 12;
 constexpr int kSlotsPerMonth = 31;
 constexpr int kSlots = kMonths * kSlotsPerMonth;
 
-// Unicode code points of the bytes 0x80-0x9F in Windows-1252; 0 where the byte is unused.
-constexpr char32_t kWindows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-std::optional<char> Windows1252Byte(char32_t code_point) {
-  if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
-    return static_cast<char>(code_point);
-  }
-  const auto* const end = std::end(kWindows1252High);
-  const auto* const found = std::find(std::begin(kWindows1252High), end, code_point);
-  if (code_point == 0 || found == end) return std::nullopt;
-  return static_cast<char>(0x80 + (found - std::begin(kWindows1252High)));
-}
-
-// Decodes well-formed UTF-8 and encodes it as Windows-1252; nothing when the text is
-// malformed or holds a character Windows-1252 lacks.
-std::optional<std::string> Utf8ToWindows1252(std::string_view utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) return std::nullopt;
-    char32_t code_point = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      code_point = (code_point << 6) | (next & 0x3F);
-    }
-    const std::optional<char> byte = Windows1252Byte(code_point);
-    if (!byte) return std::nullopt;
-    out += *byte;
-    i += static_cast<std::size_t>(length);
-  }
-  return out;
-}
-
-TEST(Utf8ToWindows1252, ConvertsTheLettersOfBothLanguages) {
-  EXPECT_EQ(Utf8ToWindows1252("\xC3\x85ke"), "\xC5ke");
-  EXPECT_EQ(Utf8ToWindows1252("\xC3\xA4\xC3\xB6\xC3\xA5\xC3\x96"), "\xE4\xF6\xE5\xD6");
-  EXPECT_EQ(Utf8ToWindows1252("\xE2\x82\xAC"), "\x80");
-  EXPECT_EQ(Utf8ToWindows1252("\xC5\x8D"), std::nullopt);  // o with macron
-  EXPECT_EQ(Utf8ToWindows1252("\xC3"), std::nullopt);      // cut short
-}
+using namespace calendar::literals;
+using calendar::Windows1252FromUtf8;
 
 struct Slot {
   int month = 0;
@@ -104,9 +62,9 @@ std::vector<Slot> ReadDataFile() {
   while (std::getline(file, line)) {
     const std::vector<std::string> fields = SplitOn(line, "\t");
     const std::optional<std::string> finnish =
-        fields.size() == 4 ? Utf8ToWindows1252(fields[2]) : std::nullopt;
+        fields.size() == 4 ? Windows1252FromUtf8(fields[2]) : std::nullopt;
     const std::optional<std::string> swedish =
-        fields.size() == 4 ? Utf8ToWindows1252(fields[3]) : std::nullopt;
+        fields.size() == 4 ? Windows1252FromUtf8(fields[3]) : std::nullopt;
     if (!finnish || !swedish) {
       ADD_FAILURE() << "malformed row: " << line;
       return {};
@@ -173,8 +131,8 @@ struct ListCase {
 };
 
 const ListCase kLists[] = {
-    {"Finnish", &FinnishNameList, "\xE4\xF6", 94, 11},
-    {"Swedish", &SwedishNameList, "\xC5\xD6\xE4\xE5\xF6", 17, 2},
+    {"Finnish", &FinnishNameList, "äö"_cp1252, 94, 11},
+    {"Swedish", &SwedishNameList, "ÅÖäåö"_cp1252, 17, 2},
 };
 
 // Calls `visit(month, day, entry)` for each of the 372 slots of a list.
@@ -276,7 +234,7 @@ TEST(NameLists, ExampleSlots) {
       {1, 1, "", ""},
       {1, 2, "Aapeli, Gert", "Gerhard"},
       {2, 29, "", ""},
-      {5, 8, "Heino", "\xC5ke"},
+      {5, 8, "Heino", "Åke"_cp1252},
       {10, 26, "Amanda, Niina, Manta", "Amanda, Nina"},
       {12, 25, "", ""},
   };

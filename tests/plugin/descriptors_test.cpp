@@ -4,8 +4,11 @@
 #include <ostream>
 #include <string>
 
+#include "calendar/windows_1252.h"
 #include "fake_platform.h"
 #include "plugin/plugin.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -16,11 +19,11 @@ TEST(Descriptors, NameDayAndHolidayAreFixedTexts) {
   Plugin plugin;
   const std::string name_day = plugin.GetParam("GetNameDay");
   EXPECT_EQ(name_day,
-            "N\xE4ytet\xE4\xE4nk\xF6 suomalaiset nimet?=K|N\xE4ytet\xE4\xE4nk\xF6 ruotsalaiset "
-            "nimet?=K|Miten ne erotetaan toisistaan?=0 |");
+            "Näytetäänkö suomalaiset nimet?=K|Näytetäänkö ruotsalaiset "
+            "nimet?=K|Miten ne erotetaan toisistaan?=0 |"_cp1252);
   EXPECT_EQ(name_day.size(), 101u);
   const std::string holiday = plugin.GetParam("GetHoliday");
-  EXPECT_EQ(holiday, "N\xE4ytet\xE4\xE4nk\xF6 juhlat punaisella?=K|");
+  EXPECT_EQ(holiday, "Näytetäänkö juhlat punaisella?=K|"_cp1252);
   EXPECT_EQ(holiday.size(), 33u);
 }
 

@@ -4,8 +4,11 @@
 #include <ostream>
 #include <string>
 
+#include "calendar/windows_1252.h"
 #include "fake_platform.h"
 #include "plugin/plugin.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -31,8 +34,8 @@ TEST_P(Holiday, AnswersForTheDay) {
   EXPECT_STREQ(plugin.GetHoliday(c.answer), c.expected);
 }
 
-constexpr char kNewYear[] = "Uudenvuodenp\xE4iv\xE4";
-constexpr char kNewYearRed[] = "Uudenvuodenp\xE4iv\xE4.";
+constexpr const char* kNewYear = "Uudenvuodenpäivä"_cp1252;
+constexpr const char* kNewYearRed = "Uudenvuodenpäivä."_cp1252;
 
 INSTANTIATE_TEST_SUITE_P(
     Days, Holiday,
@@ -40,16 +43,16 @@ INSTANTIATE_TEST_SUITE_P(
         HolidayCase{2026, 1, 1, "K", kNewYearRed}, HolidayCase{2026, 1, 1, "k", kNewYearRed},
         HolidayCase{2026, 1, 1, "E", kNewYear}, HolidayCase{2026, 1, 1, "1", kNewYear},
         HolidayCase{2026, 1, 1, " K", kNewYear}, HolidayCase{2026, 1, 1, "K ", kNewYear},
-        HolidayCase{2026, 1, 1, "Kyll\xE4", kNewYear}, HolidayCase{2026, 1, 1, "", kNewYear},
+        HolidayCase{2026, 1, 1, "Kyllä"_cp1252, kNewYear}, HolidayCase{2026, 1, 1, "", kNewYear},
         HolidayCase{2026, 1, 1, nullptr, kNewYear},
         // A flag day that is no red day: 5 February 2026 is a Thursday.
-        HolidayCase{2026, 2, 5, "K", "J. L. Runebergin p\xE4iv\xE4"},
+        HolidayCase{2026, 2, 5, "K", "J. L. Runebergin päivä"_cp1252},
         // Red Sundays without a feast never give a lone period.
-        HolidayCase{2026, 12, 13, "K", "Pyh\xE4n Lucian p\xE4iv\xE4."},
+        HolidayCase{2026, 12, 13, "K", "Pyhän Lucian päivä."_cp1252},
         HolidayCase{2026, 12, 20, "K", ""}, HolidayCase{2026, 12, 8, "K", ""},
         // One period after several joined names.
         HolidayCase{2008, 5, 1, "K", "Vappu / Helatorstai."},
-        HolidayCase{2024, 4, 1, "K", "Aprillip\xE4iv\xE4 / 2. p\xE4\xE4si\xE4isp\xE4iv\xE4."}));
+        HolidayCase{2024, 4, 1, "K", "Aprillipäivä / 2. pääsiäispäivä."_cp1252}));
 
 struct FlagCase {
   std::uint16_t year, month, day;

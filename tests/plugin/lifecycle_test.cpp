@@ -5,9 +5,13 @@
 #include <ostream>
 #include <string>
 
+#include "calendar/windows_1252.h"
 #include "fake_platform.h"
+#include "kelotarhu_version.h"
 #include "plugin/exports.h"
 #include "plugin/plugin.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
@@ -37,7 +41,7 @@ TEST(Lifecycle, AfterShutdownOnlyNameDaysFallSilent) {
   Plugin plugin;
   plugin.Startup();
   plugin.Shutdown();
-  EXPECT_STREQ(plugin.GetHoliday("K"), "Itsen\xE4isyysp\xE4iv\xE4.");
+  EXPECT_STREQ(plugin.GetHoliday("K"), "Itsenäisyyspäivä."_cp1252);
   EXPECT_STREQ(plugin.GetFlag("C:\\flag.gif"), "C:\\flag.gif");
   EXPECT_STREQ(plugin.GetNameDay("K", "K", "0"), "");
   plugin.Startup();
@@ -65,9 +69,9 @@ TEST(Lifecycle, TableOfAnEarlierYearIsRebuiltOnTheFirstCallOfTheNewYear) {
   Plugin plugin;
   ASSERT_EQ(plugin.Startup(), 1);
   clock.SetDate(2024, 1, 1);
-  EXPECT_STREQ(plugin.GetHoliday("K"), "Uudenvuodenp\xE4iv\xE4.");
+  EXPECT_STREQ(plugin.GetHoliday("K"), "Uudenvuodenpäivä."_cp1252);
   clock.SetDate(2024, 3, 31);  // Easter Sunday 2024; in 2023 a plain Friday
-  EXPECT_STREQ(plugin.GetHoliday("K"), "P\xE4\xE4si\xE4isp\xE4iv\xE4.");
+  EXPECT_STREQ(plugin.GetHoliday("K"), "Pääsiäispäivä."_cp1252);
   EXPECT_EQ(plugin.table().year(), 2024);
   EXPECT_STRNE(plugin.GetNameDay("K", "E", "0"), "");  // still running
   EXPECT_EQ(plugin.Startup(), 2);                      // the rebuild was no start
@@ -100,6 +104,11 @@ TEST_P(InfoTexts, AnswerEveryType) {
   EXPECT_STREQ(text, GetParam().text);
 }
 
+// The version text is typed as a fixed text; a version bump must not leave it behind.
+TEST(InfoTexts, VersionTextIsTheProjectVersion) {
+  EXPECT_EQ(std::string(getinfo(2)), std::string("     ") + kelotarhu::kVersion);
+}
+
 INSTANTIATE_TEST_SUITE_P(Types, InfoTexts,
                          ::testing::Values(InfoCase{0, "     Kelotarhu"}, InfoCase{2, "     0.8.7"},
                                            InfoCase{3, "     27.02.2005"},
@@ -118,7 +127,7 @@ TEST(Exports, FreeFormInfoTextsStartWithFiveBlanks) {
 TEST(Exports, DisplayCallsThroughTheExportsFollowTheDate) {
   FakePlatform clock(2026, 12, 6);
   EXPECT_GE(dllstartup(0, 0), 1);
-  EXPECT_STREQ(GetHoliday(0, "K"), "Itsen\xE4isyysp\xE4iv\xE4.");
+  EXPECT_STREQ(GetHoliday(0, "K"), "Itsenäisyyspäivä."_cp1252);
   EXPECT_STREQ(GetFlag(0, "flag.gif"), "flag.gif");
   EXPECT_STREQ(GetNameDay(0, "E", "K", "0"), "Nils");
   EXPECT_EQ(dllshutdown(0), 0);

@@ -4,39 +4,28 @@
 
 #include <clocale>
 #include <cwctype>
+#include <optional>
 #include <string>
 
+#include "calendar/windows_1252.h"
 #include "platform/platform.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace {
 
-// Windows-1252 bytes 0x80-0x9F in Unicode (0 where the code page has no character).
-constexpr char32_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char32_t Decode1252(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-}
-
-// The byte whose character is `c`, or -1 when the code page lacks it.
-int Encode1252(char32_t c) {
-  for (int byte = 0; byte < 256; ++byte) {
-    if (Decode1252(static_cast<unsigned char>(byte)) == c) return byte;
-  }
-  return -1;
-}
+using kelotarhu::calendar::CodePointOfWindows1252;
+using kelotarhu::calendar::Windows1252OfCodePoint;
 
 TEST(UpperCase, EveryByteMapsLikeTheUnicodeCapital) {
   ASSERT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
   for (int byte = 0; byte < 256; ++byte) {
-    const char32_t character = Decode1252(static_cast<unsigned char>(byte));
-    const int capital =
-        Encode1252(static_cast<char32_t>(std::towupper(static_cast<wint_t>(character))));
-    // Bytes without a character (0x81, 0x8D, 0x8F, 0x90, 0x9D) and letters whose capital
-    // the code page lacks (ß, µ) stay as they are.
-    const int expected = character == 0 || capital < 0 ? byte : capital;
+    const char32_t character = CodePointOfWindows1252(static_cast<unsigned char>(byte));
+    const std::optional<unsigned char> capital = Windows1252OfCodePoint(
+        static_cast<char32_t>(std::towupper(static_cast<wint_t>(character))));
+    // Bytes without a character (0x81, 0x8D, 0x8F, 0x90, 0x9D: C1 controls, which have
+    // no capital) and letters whose capital the code page lacks (ß, µ) stay as they are.
+    const int expected = capital ? *capital : byte;
     std::string text(1, static_cast<char>(byte));
     kelotarhu::platform::UpperCaseInPlace(text.data(), text.size());
     EXPECT_EQ(static_cast<unsigned char>(text[0]), expected) << "byte " << byte;
@@ -44,9 +33,9 @@ TEST(UpperCase, EveryByteMapsLikeTheUnicodeCapital) {
 }
 
 TEST(UpperCase, WholeTextsKeepTheirLength) {
-  std::string text = "k\xE4ytt\xF6 \xE5\xE4\xF6 ok";
+  std::string text = "käyttö åäö ok"_cp1252;
   kelotarhu::platform::UpperCaseInPlace(text.data(), text.size());
-  EXPECT_EQ(text, "K\xC4YTT\xD6 \xC5\xC4\xD6 OK");
+  EXPECT_EQ(text, "KÄYTTÖ ÅÄÖ OK"_cp1252);
 }
 
 }  // namespace

@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "tests/win32/dll_test.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::test {
 namespace {
 
 constexpr char kFlagPath[] = "C:\\Ohjelma\\plugins\\flag.gif";
-constexpr char kNewYearsDay[] = "Uudenvuodenp\xE4iv\xE4";
-constexpr char kEasterSunday[] = "P\xE4\xE4si\xE4isp\xE4iv\xE4";
+constexpr const char* kNewYearsDay = "Uudenvuodenpäivä"_cp1252;
+constexpr const char* kEasterSunday = "Pääsiäispäivä"_cp1252;
 
 struct Day {
   std::uint16_t year;
@@ -34,69 +37,69 @@ const std::vector<AlmanacDay> kAlmanac = {
     {{2025, 1, 1}, kNewYearsDay, true, false},
     {{1, 1, 1}, kNewYearsDay, true, false},
     {{2025, 1, 6}, "Loppiainen", true, false},
-    {{2025, 2, 5}, "J. L. Runebergin p\xE4iv\xE4", false, true},  // Wednesday, not Ash Wednesday
-    {{2025, 4, 27}, "Veteraanip\xE4iv\xE4", true, true},          // on a Sunday
-    {{2025, 7, 6}, "Eino Leinon p\xE4iv\xE4", true, true},        // on a Sunday
-    {{2025, 10, 24}, "YK:n p\xE4iv\xE4", false, true},
+    {{2025, 2, 5}, "J. L. Runebergin päivä"_cp1252, false, true},  // Wednesday, not Ash Wednesday
+    {{2025, 4, 27}, "Veteraanipäivä"_cp1252, true, true},          // on a Sunday
+    {{2025, 7, 6}, "Eino Leinon päivä"_cp1252, true, true},        // on a Sunday
+    {{2025, 10, 24}, "YK:n päivä"_cp1252, false, true},
     {{2025, 10, 31}, "Halloween", false, false},
-    {{2025, 12, 6}, "Itsen\xE4isyysp\xE4iv\xE4", true, true},
-    {{9999, 12, 6}, "Itsen\xE4isyysp\xE4iv\xE4", true, true},
+    {{2025, 12, 6}, "Itsenäisyyspäivä"_cp1252, true, true},
+    {{9999, 12, 6}, "Itsenäisyyspäivä"_cp1252, true, true},
     {{2025, 12, 24}, "Jouluaatto", false, false},
     {{2023, 12, 24}, "Jouluaatto", true, false},  // on a Sunday
-    {{2025, 12, 25}, "Joulup\xE4iv\xE4", true, false},
-    {{2025, 12, 26}, "Tapaninp\xE4iv\xE4", true, false},
-    {{2024, 2, 29}, "Karkausp\xE4iv\xE4", false, false},
+    {{2025, 12, 25}, "Joulupäivä"_cp1252, true, false},
+    {{2025, 12, 26}, "Tapaninpäivä"_cp1252, true, false},
+    {{2024, 2, 29}, "Karkauspäivä"_cp1252, false, false},
     // Days without a feast: a plain Sunday and a plain Tuesday.
     {{2025, 1, 12}, "", true, false},
     {{2025, 1, 14}, "", false, false},
     // Weekday-anchored feasts.
-    {{2006, 2, 5}, "J. L. Runebergin p\xE4iv\xE4 / Kynttil\xE4np\xE4iv\xE4", true, true},
-    {{2025, 2, 2}, "Kynttil\xE4np\xE4iv\xE4", true, false},
-    {{2013, 5, 12}, "J. V. Snellmanin p\xE4iv\xE4 / \xC4itienp\xE4iv\xE4", true, true},
-    {{2013, 5, 19}, "Kaatuneiden muistop\xE4iv\xE4", true, true},
-    {{2038, 5, 9}, "Eurooppa-p\xE4iv\xE4 / \xC4itienp\xE4iv\xE4", true, true},
-    {{2005, 6, 25}, "Juhannusp\xE4iv\xE4", true, true},
+    {{2006, 2, 5}, "J. L. Runebergin päivä / Kynttilänpäivä"_cp1252, true, true},
+    {{2025, 2, 2}, "Kynttilänpäivä"_cp1252, true, false},
+    {{2013, 5, 12}, "J. V. Snellmanin päivä / Äitienpäivä"_cp1252, true, true},
+    {{2013, 5, 19}, "Kaatuneiden muistopäivä"_cp1252, true, true},
+    {{2038, 5, 9}, "Eurooppa-päivä / Äitienpäivä"_cp1252, true, true},
+    {{2005, 6, 25}, "Juhannuspäivä"_cp1252, true, true},
     {{2005, 6, 24}, "", false, false},
-    {{2006, 6, 24}, "Juhannusp\xE4iv\xE4", true, true},
-    {{2020, 6, 20}, "Juhannusp\xE4iv\xE4", true, true},
+    {{2006, 6, 24}, "Juhannuspäivä"_cp1252, true, true},
+    {{2020, 6, 20}, "Juhannuspäivä"_cp1252, true, true},
     {{2020, 6, 21}, "", true, false},
-    {{2038, 6, 26}, "Juhannusp\xE4iv\xE4", true, true},
-    {{2007, 9, 30}, "Mikkelinp\xE4iv\xE4", true, false},
-    {{2013, 9, 29}, "Mikkelinp\xE4iv\xE4", true, false},
-    {{2020, 10, 31}, "Pyh\xE4inp\xE4iv\xE4", true, false},
+    {{2038, 6, 26}, "Juhannuspäivä"_cp1252, true, true},
+    {{2007, 9, 30}, "Mikkelinpäivä"_cp1252, true, false},
+    {{2013, 9, 29}, "Mikkelinpäivä"_cp1252, true, false},
+    {{2020, 10, 31}, "Pyhäinpäivä"_cp1252, true, false},
     {{2020, 11, 6}, "Svenska dagen", true, true},
-    {{2025, 11, 1}, "Pyh\xE4inp\xE4iv\xE4", true, false},
-    {{2038, 11, 6}, "Svenska dagen / Pyh\xE4inp\xE4iv\xE4", true, true},
-    {{2005, 11, 13}, "Is\xE4np\xE4iv\xE4", true, true},
-    {{2008, 3, 9}, "Marian ilmestysp\xE4iv\xE4", true, false},
-    {{2013, 3, 17}, "Marian ilmestysp\xE4iv\xE4", true, false},
-    {{2051, 3, 19}, "Marian ilmestysp\xE4iv\xE4", true, false},
+    {{2025, 11, 1}, "Pyhäinpäivä"_cp1252, true, false},
+    {{2038, 11, 6}, "Svenska dagen / Pyhäinpäivä"_cp1252, true, true},
+    {{2005, 11, 13}, "Isänpäivä"_cp1252, true, true},
+    {{2008, 3, 9}, "Marian ilmestyspäivä"_cp1252, true, false},
+    {{2013, 3, 17}, "Marian ilmestyspäivä"_cp1252, true, false},
+    {{2051, 3, 19}, "Marian ilmestyspäivä"_cp1252, true, false},
     // Easter and the feasts that move with it.
     {{2019, 3, 3}, "Laskiaissunnuntai", true, false},
     {{2019, 3, 6}, "Tuhkakeskiviikko", false, false},
     {{2019, 4, 14}, "Palmusunnuntai", true, false},
     {{2019, 4, 18}, "Kiirastorstai", false, false},
-    {{2019, 4, 19}, "Pitk\xE4perjantai", true, false},
+    {{2019, 4, 19}, "Pitkäperjantai"_cp1252, true, false},
     {{2019, 4, 21}, kEasterSunday, true, false},
-    {{2019, 4, 22}, "2. p\xE4\xE4si\xE4isp\xE4iv\xE4", true, false},
+    {{2019, 4, 22}, "2. pääsiäispäivä"_cp1252, true, false},
     {{2019, 5, 30}, "Helatorstai", true, false},
     {{2008, 5, 1}, "Vappu / Helatorstai", true, true},
-    {{2008, 2, 3}, "Kynttil\xE4np\xE4iv\xE4 / Laskiaissunnuntai", true, false},
+    {{2008, 2, 3}, "Kynttilänpäivä / Laskiaissunnuntai"_cp1252, true, false},
     {{2008, 3, 23}, kEasterSunday, true, false},
     {{2008, 3, 16}, "Palmusunnuntai", true, false},
     {{2024, 3, 31}, kEasterSunday, true, false},
     {{2024, 3, 24}, "Palmusunnuntai", true, false},
-    {{2024, 3, 17}, "Marian ilmestysp\xE4iv\xE4", true, false},
-    {{2024, 4, 1}, "Aprillip\xE4iv\xE4 / 2. p\xE4\xE4si\xE4isp\xE4iv\xE4", true, false},
-    {{2024, 5, 9}, "Eurooppa-p\xE4iv\xE4 / Helatorstai", true, false},
+    {{2024, 3, 17}, "Marian ilmestyspäivä"_cp1252, true, false},
+    {{2024, 4, 1}, "Aprillipäivä / 2. pääsiäispäivä"_cp1252, true, false},
+    {{2024, 5, 9}, "Eurooppa-päivä / Helatorstai"_cp1252, true, false},
     {{2024, 2, 14}, "Tuhkakeskiviikko", false, false},
-    {{2018, 4, 1}, "Aprillip\xE4iv\xE4 / P\xE4\xE4si\xE4isp\xE4iv\xE4", true, false},
-    {{2023, 4, 9}, "Mikael Agricolan p\xE4iv\xE4 / P\xE4\xE4si\xE4isp\xE4iv\xE4", true, true},
-    {{2023, 4, 7}, "Pitk\xE4perjantai", true, false},
+    {{2018, 4, 1}, "Aprillipäivä / Pääsiäispäivä"_cp1252, true, false},
+    {{2023, 4, 9}, "Mikael Agricolan päivä / Pääsiäispäivä"_cp1252, true, true},
+    {{2023, 4, 7}, "Pitkäperjantai"_cp1252, true, false},
     {{2023, 4, 6}, "Kiirastorstai", false, false},
     {{2001, 2, 28}, "Tuhkakeskiviikko", false, true},
-    {{2049, 2, 28}, "Kalevalan p\xE4iv\xE4 / Laskiaissunnuntai", true, true},
-    {{2060, 2, 29}, "Karkausp\xE4iv\xE4 / Laskiaissunnuntai", true, false},
+    {{2049, 2, 28}, "Kalevalan päivä / Laskiaissunnuntai"_cp1252, true, true},
+    {{2060, 2, 29}, "Karkauspäivä / Laskiaissunnuntai"_cp1252, true, false},
     {{2038, 3, 10}, "Tuhkakeskiviikko", false, false},
     {{2038, 6, 3}, "Helatorstai", true, false},
     {{2285, 2, 1}, "Laskiaissunnuntai", true, false},
@@ -138,9 +141,10 @@ struct RedAnswer {
 
 TEST_F(CalendarTest, OnlyKAndLowerCaseKAskForThePeriod) {
   const std::vector<RedAnswer> answers = {
-      {"K", true},         {"k", true},   {"E", false},     {"e", false},
-      {"1", false},        {" K", false}, {"K ", false},    {"KK", false},
-      {"Kyll\xE4", false}, {"", false},   {nullptr, false},
+      {"K", true},   {"k", true},      {"E", false},
+      {"e", false},  {"1", false},     {" K", false},
+      {"K ", false}, {"KK", false},    {"Kyllä"_cp1252, false},
+      {"", false},   {nullptr, false},
   };
   StartOnDay({2025, 1, 1});
   for (const RedAnswer& red : answers) {
@@ -155,7 +159,7 @@ TEST_F(CalendarTest, OnlyKAndLowerCaseKAskForThePeriod) {
 TEST_F(CalendarTest, FlagPathIsReturnedByteForByteOnAFlagDay) {
   StartOnDay({2025, 12, 6});
   const std::vector<std::string> paths = {
-      kFlagPath, " C:\\Liput ja kuvat\\lippu.gif ",      "\xE4\xF6\xE5\\\xC4\xD6\xC5.gif",
+      kFlagPath, " C:\\Liput ja kuvat\\lippu.gif ",      "äöå\\ÄÖÅ.gif"_cp1252,
       "x",       "D:" + std::string(2000, 'p') + ".gif",
   };
   for (const std::string& path : paths) {
@@ -179,7 +183,7 @@ TEST_F(CalendarTest, DisplayCallsFollowTheClockWithinTheYear) {
   StartOnDay({2025, 1, 14});
   EXPECT_EQ(Holiday("K"), "");
   MoveClockTo({2025, 12, 6});
-  EXPECT_EQ(Holiday("K"), "Itsen\xE4isyysp\xE4iv\xE4.");
+  EXPECT_EQ(Holiday("K"), "Itsenäisyyspäivä."_cp1252);
   MoveClockTo({2025, 1, 1});
   EXPECT_EQ(Holiday("K"), std::string(kNewYearsDay) + ".");
 }
@@ -195,7 +199,7 @@ TEST_F(CalendarTest, NewYearWhileStartedReadsTheNewYearsCalendar) {
   MoveClockTo({2025, 4, 20});
   EXPECT_EQ(Holiday("K"), std::string(kEasterSunday) + ".");
   MoveClockTo({2025, 6, 21});
-  EXPECT_EQ(Holiday("K"), "Juhannusp\xE4iv\xE4.");
+  EXPECT_EQ(Holiday("K"), "Juhannuspäivä."_cp1252);
   EXPECT_EQ(Flag(kFlagPath), kFlagPath);
   MoveClockTo({2025, 6, 22});
   EXPECT_EQ(Holiday("K"), "");

@@ -2,16 +2,19 @@
 #include <string>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "tests/win32/dll_test.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::test {
 namespace {
 
-constexpr char kNameDayDescriptor[] =
-    "N\xE4ytet\xE4\xE4nk\xF6 suomalaiset nimet?=K|"
-    "N\xE4ytet\xE4\xE4nk\xF6 ruotsalaiset nimet?=K|"
-    "Miten ne erotetaan toisistaan?=0 |";
-constexpr char kHolidayDescriptor[] = "N\xE4ytet\xE4\xE4nk\xF6 juhlat punaisella?=K|";
+constexpr const char* kNameDayDescriptor =
+    "Näytetäänkö suomalaiset nimet?=K|"
+    "Näytetäänkö ruotsalaiset nimet?=K|"
+    "Miten ne erotetaan toisistaan?=0 |"_cp1252;
+constexpr const char* kHolidayDescriptor = "Näytetäänkö juhlat punaisella?=K|"_cp1252;
 constexpr char kFlagQuestion[] = "Polku jossa lipun kuva sijaitsee=";
 
 using DescriptorTest = DllTest;
@@ -55,7 +58,7 @@ TEST_F(DescriptorTest, FlagDescriptorNamesTheImageInTheHostFolder) {
       {"D:host.exe", "D:"},
       {"host.exe", ""},
       {"", ""},
-      {"C:\\Program Files\\Is\xE4nt\xE4\\host program.exe", "C:\\Program Files\\Is\xE4nt\xE4\\"},
+      {"C:\\Program Files\\Isäntä\\host program.exe"_cp1252, "C:\\Program Files\\Isäntä\\"_cp1252},
       {"\\\\palvelin\\jako\\host.exe", "\\\\palvelin\\jako\\"},
       {"C:\\Host\\tiedosto:virta", "C:\\Host\\tiedosto:"},
       {"C:\\Host\\", "C:\\Host\\"},

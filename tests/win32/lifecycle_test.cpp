@@ -4,13 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "calendar/windows_1252.h"
+#include "kelotarhu_version.h"
 #include "tests/win32/dll_test.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::test {
 namespace {
 
 constexpr char kFlagPath[] = "C:\\Liput\\lippu.gif";
-constexpr char kIndependenceDay[] = "Itsen\xE4isyysp\xE4iv\xE4";
+constexpr const char* kIndependenceDay = "Itsenäisyyspäivä"_cp1252;
 constexpr char kNamesOfSixDecember[] = "Niilo, Niko, Niklas\r\nNils";
 
 class LifecycleTest : public DllTest {
@@ -66,7 +70,7 @@ TEST_F(LifecycleTest, GetInfoTextsStartWithFiveBlanks) {
 // built as (project(VERSION), also in the version resource), so that a bump cannot
 // leave it behind.
 TEST_F(LifecycleTest, GetInfoVersionIsTheProjectVersion) {
-  EXPECT_EQ(Text(dll().getinfo(2)), std::string("     ") + KELOTARHU_PROJECT_VERSION);
+  EXPECT_EQ(Text(dll().getinfo(2)), std::string("     ") + kelotarhu::kVersion);
 }
 
 TEST_F(LifecycleTest, GetInfoOfAnyOtherTypeIsTheEmptyText) {
@@ -249,7 +253,7 @@ TEST_F(LifecycleTest, ReloadGivesLoadTimeStateAndKeepsTheStandIns) {
   // The reloaded library sees the staged date and path, not the machine's.
   EXPECT_EQ(Holiday(), std::string(kIndependenceDay) + ".");
   host_.SetToday(2025, 1, 1);
-  EXPECT_EQ(Holiday(), "Uudenvuodenp\xE4iv\xE4.");
+  EXPECT_EQ(Holiday(), "Uudenvuodenpäivä."_cp1252);
   EXPECT_EQ(Text(dll().getparam("GetFlag")),
             "Polku jossa lipun kuva sijaitsee=E:\\Ohjelmat\\plugins\\flag.gif|");
 }

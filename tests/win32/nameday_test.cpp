@@ -8,7 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "tests/win32/dll_test.h"
+
+using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::test {
 namespace {
@@ -80,7 +83,7 @@ const std::vector<AnswerForm> kAnswerForms = {
     {"", Reading::kNeither},   {nullptr, Reading::kNeither},
     {"K ", Reading::kNeither}, {" K", Reading::kNeither},
     {"E ", Reading::kNeither}, {"KE", Reading::kNeither},
-    {"10", Reading::kNeither}, {"Kyll\xE4", Reading::kNeither},
+    {"10", Reading::kNeither}, {"Kyllä"_cp1252, Reading::kNeither},
     {"2", Reading::kNeither},
 };
 
@@ -139,8 +142,9 @@ TEST_F(NameDayTest, EveryAnswerFormInEveryCombination) {
 
 TEST_F(NameDayTest, OnlyALoneZeroSeparatorBecomesALineBreak) {
   const std::vector<std::pair<const char*, std::string>> separators = {
-      {"0", kLineBreak}, {"0 ", "0 "}, {" 0", " 0"},     {"00", "00"},         {"", ""},
-      {nullptr, ""},     {"O", "O"},   {"\r\n", "\r\n"}, {" \xE4 ", " \xE4 "},
+      {"0", kLineBreak}, {"0 ", "0 "},     {" 0", " 0"},
+      {"00", "00"},      {"", ""},         {nullptr, ""},
+      {"O", "O"},        {"\r\n", "\r\n"}, {" ä "_cp1252, " ä "_cp1252},
   };
   StartOn(2025, 10, 26);
   for (const auto& [separator, between] : separators) {
