@@ -2,6 +2,7 @@
 // C++ exception may reach the host, so every call that can allocate is guarded.
 #include "plugin/exports.h"
 
+#include "plugin/instance_seam.h"
 #include "plugin/plugin.h"
 #include "plugin/texts.h"
 
@@ -24,6 +25,10 @@ Result Guarded(Result fallback, Body body) noexcept {
 }
 
 }  // namespace
+
+#if !defined(_WIN32)
+void kelotarhu::plugin::ReplaceInstanceWithFresh() { Instance() = Plugin(); }
+#endif
 
 using kelotarhu::plugin::kEmptyText;
 
