@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Runs a command and checks its exit status and what it printed.
 
-Usage: expect_run.py --status N [--out TEXT]... [--err TEXT]... [--no-cr] -- COMMAND...
+Usage: expect_run.py --status N [--out TEXT]... [--err TEXT]... [--no-cr] [--max-out BYTES]
+                     -- COMMAND...
 
 Every --out TEXT must occur in standard output and every --err TEXT in standard error
-(both must be valid UTF-8); --no-cr requires standard output to hold no CR byte.
+(both must be valid UTF-8); --no-cr requires standard output to hold no CR byte, and
+--max-out BYTES at most that many bytes.
 """
 import argparse
 import subprocess
@@ -17,6 +19,7 @@ def main():
     parser.add_argument("--out", action="append", default=[])
     parser.add_argument("--err", action="append", default=[])
     parser.add_argument("--no-cr", action="store_true")
+    parser.add_argument("--max-out", type=int)
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
     result = subprocess.run(args.command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
@@ -30,6 +33,9 @@ def main():
     failures += [f"standard error lacks {text!r}" for text in args.err if text not in err]
     if args.no_cr and b"\r" in result.stdout:
         failures.append("standard output holds a CR")
+    if args.max_out is not None and len(result.stdout) > args.max_out:
+        failures.append(f"standard output holds {len(result.stdout)} bytes, "
+                        f"more than {args.max_out}")
     if failures:
         print("--- standard output\n" + out + "--- standard error\n" + err)
         for failure in failures:
