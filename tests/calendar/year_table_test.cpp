@@ -14,6 +14,7 @@
 
 #include "tests/calendar/feast_names.h"
 #include "tests/calendar/reference_calendar.h"
+#include "tests/calendar/reference_year.h"
 
 namespace kelotarhu::calendar {
 namespace {
@@ -139,7 +140,38 @@ TEST_P(DayRecordTest, HoldsTheDaysFeastsFlagsAndWeekday) {
   EXPECT_EQ(record.Weekday, test::ReferenceWeekdayName(c.date));
 }
 
+// The fuzzer's independent model of the year must agree with the same cases.
+TEST_P(DayRecordTest, TheReferenceModelGivesTheSameDay) {
+  const DayCase& c = GetParam();
+  const test::ReferenceDay day = test::ReferenceYear(c.date.year).Day(c.date.month, c.date.day);
+  EXPECT_EQ(day.feasts, c.feasts);
+  EXPECT_EQ(day.flag_day, c.flag_day == 1);
+  EXPECT_EQ(day.red_day, c.red_day == 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(DatedCases, DayRecordTest, testing::ValuesIn(kDayCases));
+
+// The model and the table, two ways to the same year, agree on every used record:
+// every year of 1900 to 2100 and every 37th year of the whole range.
+TEST(ReferenceYear, AgreesWithTheBuiltTableOnEveryDay) {
+  std::vector<int> years;
+  for (int year = 1900; year <= 2100; ++year) years.push_back(year);
+  for (int year = test::kFirstYear; year <= test::kLastYear; year += 37) years.push_back(year);
+  auto table = std::make_unique<YearTable>();
+  for (const int year : years) {
+    BuildYearTable(*table, static_cast<std::uint16_t>(year));
+    const test::ReferenceYear model(year);
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day <= 31; ++day) {
+        const TNewDay& record = table->Day(month, day);
+        const test::ReferenceDay expected = model.Day(month, day);
+        ASSERT_EQ(record.Feasts, expected.feasts) << CivilDate{year, month, day};
+        ASSERT_EQ(record.FlagDay == 1, expected.flag_day) << CivilDate{year, month, day};
+        ASSERT_EQ(record.RedDay == 1, expected.red_day) << CivilDate{year, month, day};
+      }
+    }
+  }
+}
 
 // In 2025 no weekday-anchored or movable feast falls on a fixed date, so each fixed
 // date holds its own name alone; a Sunday is red whatever the row says.
