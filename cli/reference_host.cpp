@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <stdexcept>
 #include <string_view>
 

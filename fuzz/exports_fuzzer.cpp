@@ -135,15 +135,21 @@ LocalDate ReadDate(InputReader& input) {
   return {year, month, static_cast<std::uint16_t>(1 + input.Byte() % length)};
 }
 
+CivilDate FromLocalDate(LocalDate date) { return {date.year, date.month, date.day}; }
+
+LocalDate ToLocalDate(CivilDate date) {
+  return {static_cast<std::uint16_t>(date.year), static_cast<std::uint16_t>(date.month),
+          static_cast<std::uint16_t>(date.day)};
+}
+
 // A day among the Easter feasts of a year (Shrove Sunday, 49 days before Easter, to
 // Ascension Day, 39 days after, and a week beyond either end): 16-bit year, offset byte.
 LocalDate ReadDateNearEaster(InputReader& input) {
   constexpr int kEarliest = -56;
   constexpr int kDays = 103;  // -56 to +46
   const std::uint16_t year = ReadYear(input);
-  const CivilDate date = kelotarhu::test::AddDays(kelotarhu::test::GaussEaster(year),
-                                                  kEarliest + input.Byte() % kDays);
-  return {year, static_cast<std::uint16_t>(date.month), static_cast<std::uint16_t>(date.day)};
+  return ToLocalDate(kelotarhu::test::AddDays(kelotarhu::test::GaussEaster(year),
+                                              kEarliest + input.Byte() % kDays));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -306,6 +312,7 @@ enum Call : std::uint8_t {
   kSetToday,
   kSetExecutablePath,
   kSetTodayNearEaster,
+  kSweepDays,
   kCalls
 };
 
@@ -322,20 +329,13 @@ class Session {
         running_ = false;
         return;
       case kCallGetNameDay:
-        return GetNameDay(input);
-      case kCallGetHoliday: {
-        const HostText answer = ReadText(input);
-        const char* result = ::GetHoliday(kHostArgument, answer.pointer());
-        CheckEqual("GetHoliday", ExpectedHoliday(Record(), answer.view()),
-                   Received(kGetHoliday, result));
-        return;
-      }
-      case kCallGetFlag: {
-        const HostText path = ReadText(input);
-        const char* result = ::GetFlag(kHostArgument, path.pointer());
-        CheckEqual("GetFlag", ExpectedFlag(Record(), path.view()), Received(kGetFlag, result));
-        return;
-      }
+        return GetNameDay(NameDayAnswers(input));
+      case kCallGetHoliday:
+        return GetHoliday(ReadText(input));
+      case kCallGetFlag:
+        return GetFlag(ReadText(input));
+      case kSweepDays:
+        return SweepDays(input);
       case kCallGetParam: {
         const HostText name = ReadText(input);
         const char* result = ::getparam(name.pointer());
@@ -361,17 +361,53 @@ class Session {
     }
   }
 
-  void GetNameDay(InputReader& input) {
-    const HostText finnish = ReadText(input);
-    const HostText swedish = ReadText(input);
-    const HostText separator = ReadText(input);
-    const char* names =
-        ::GetNameDay(kHostArgument, finnish.pointer(), swedish.pointer(), separator.pointer());
+  struct NameDayAnswers {
+    HostText finnish;
+    HostText swedish;
+    HostText separator;
+
+    explicit NameDayAnswers(InputReader& input)
+        : finnish(ReadText(input)), swedish(ReadText(input)), separator(ReadText(input)) {}
+  };
+
+  void GetNameDay(const NameDayAnswers& answers) {
+    const char* names = ::GetNameDay(kHostArgument, answers.finnish.pointer(),
+                                     answers.swedish.pointer(), answers.separator.pointer());
     const std::string_view result = Received(kGetNameDay, names);
     const std::string expected =
-        running_ ? ExpectedNameDay(Record(), finnish.view(), swedish.view(), separator.view())
+        running_ ? ExpectedNameDay(Record(), answers.finnish.view(), answers.swedish.view(),
+                                   answers.separator.view())
                  : std::string();
     CheckEqual("GetNameDay", expected, result);
+  }
+
+  void GetHoliday(const HostText& answer) {
+    const char* result = ::GetHoliday(kHostArgument, answer.pointer());
+    CheckEqual("GetHoliday", ExpectedHoliday(Record(), answer.view()),
+               Received(kGetHoliday, result));
+  }
+
+  void GetFlag(const HostText& path) {
+    const char* result = ::GetFlag(kHostArgument, path.pointer());
+    CheckEqual("GetFlag", ExpectedFlag(Record(), path.view()), Received(kGetFlag, result));
+  }
+
+  // Day after day from a date, up to 32 days across month and year ends, the three
+  // display functions on each with the same answers: a fault on one day of the year
+  // is found without waiting for a mutation to hit its date.
+  void SweepDays(InputReader& input) {
+    CivilDate date = FromLocalDate(ReadDate(input));
+    const int days = 1 + input.Byte() % 32;
+    const HostText red_answer = ReadText(input);
+    const HostText path = ReadText(input);
+    const NameDayAnswers answers(input);
+    for (int count = 0; count < days && date.year <= kelotarhu::test::kLastYear; ++count) {
+      today = ToLocalDate(date);
+      GetHoliday(red_answer);
+      GetFlag(path);
+      GetNameDay(answers);
+      date = kelotarhu::test::AddDays(date, 1);
+    }
   }
 
   // The exports that keep no state, called as exported.
