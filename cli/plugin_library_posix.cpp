@@ -27,6 +27,7 @@ constexpr std::array<FatalSignal, 5> kFatalSignals = {{
 
 CrashMessageStart crash_message;
 volatile sig_atomic_t watching = 0;
+std::array<struct sigaction, kFatalSignals.size()> previous_actions;
 
 void Write(const char* text, std::size_t size) {
   while (size > 0) {
@@ -37,17 +38,17 @@ void Write(const char* text, std::size_t size) {
   }
 }
 
-// Only async-signal-safe calls: write, _exit, signal, raise.
+// Only async-signal-safe calls: write, _exit, sigaction.
 void OnFatalSignal(int number) {
-  if (watching == 0) {  // not the plug-in's: die of the signal as if unhandled
-    signal(number, SIG_DFL);
-    raise(number);
+  std::size_t index = 0;
+  while (index + 1 < kFatalSignals.size() && kFatalSignals[index].number != number) ++index;
+  if (watching == 0) {
+    // Not the plug-in's: the handler there was before (a sanitizer's, or the default)
+    // takes the signal when the fault recurs, or when abort raises it again.
+    sigaction(number, &previous_actions[index], nullptr);
     return;
   }
-  const char* what = "signal";
-  for (const FatalSignal& fatal : kFatalSignals) {
-    if (fatal.number == number) what = fatal.what;
-  }
+  const char* what = kFatalSignals[index].what;
   Write(crash_message.text(), crash_message.size());
   Write(what, std::strlen(what));
   Write(")\n", 2);
@@ -69,7 +70,9 @@ void InstallCrashHandlers() {
   action.sa_handler = OnFatalSignal;
   action.sa_flags = SA_ONSTACK;
   sigemptyset(&action.sa_mask);
-  for (const FatalSignal& fatal : kFatalSignals) sigaction(fatal.number, &action, nullptr);
+  for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
+    sigaction(kFatalSignals[i].number, &action, &previous_actions[i]);
+  }
 }
 
 void* Load(const std::string& path) {
