@@ -11,6 +11,10 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   return std::vector<std::string>(argv, argv + argc);
 }
 
-bool StandardOutputTakesColor() { return isatty(STDOUT_FILENO) == 1; }
+OutputKind StandardOutputKind() {
+  return isatty(STDOUT_FILENO) == 1 ? OutputKind::kTerminal : OutputKind::kNotTerminal;
+}
+
+std::string UserInterfaceLanguage() { return {}; }
 
 }  // namespace kelotarhu::cli

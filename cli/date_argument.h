@@ -8,11 +8,6 @@
 
 namespace kelotarhu::cli {
 
-// Shown to the user whenever an argument is not one of these forms.
-inline constexpr std::string_view kDateForms = "YYYY-MM-DD (2026-12-06) or D.M.YYYY (6.12.2026)";
-inline constexpr std::string_view kMonthForms = "YYYY-MM (2026-12) or M.YYYY (12.2026)";
-inline constexpr std::string_view kYearForms = "YYYY (2026)";
-
 // A date of the years 1 to 9999 that exists, or nothing.
 std::optional<calendar::Date> ParseDate(std::string_view text);
 

@@ -1,11 +1,11 @@
 #include "cli/year_export.h"
 
 #include <array>
-#include <iomanip>
 #include <nlohmann/json.hpp>
 #include <string_view>
 
 #include "cli/day_report.h"
+#include "cli/language.h"
 
 namespace kelotarhu::cli {
 namespace {
@@ -21,13 +21,17 @@ std::vector<CalendarDay> DaysOfYear(const CalendarYear& year) {
   return days;
 }
 
-void WriteText(std::ostream& out, const std::vector<CalendarDay>& days) {
-  out << "R = red day, F = flag day; names: Finnish | Swedish\n";
+// A legend of the marks and the name columns, then a line per day.
+void WriteText(std::ostream& out, const std::vector<CalendarDay>& days, const Texts& texts) {
+  const Style plain(false, false);
+  out << MarkLegend(texts, plain) << "   " << texts.finnish_names << " | " << texts.swedish_names
+      << '\n';
+  const std::size_t weekday_columns = WeekdayColumns(texts);
   for (const CalendarDay& day : days) {
-    out << IsoDateText(day.date) << "  " << std::left << std::setw(12) << day.weekday << std::right
-        << (day.red_day ? 'R' : '-') << (day.flag_day ? 'F' : '-') << "  "
-        << DashIfEmpty(JoinedFeasts(day)) << "  |  " << DashIfEmpty(day.finnish_names) << "  |  "
-        << DashIfEmpty(day.swedish_names) << '\n';
+    out << IsoDateText(day.date) << "  " << PadRight(WeekdayName(day, texts), weekday_columns)
+        << "  " << plain.RedDayMark(day.red_day) << plain.FlagDayMark(day.flag_day) << "  "
+        << DashIfEmpty(JoinedFeasts(FeastsIn(day, texts))) << "  |  "
+        << DashIfEmpty(day.finnish_names) << "  |  " << DashIfEmpty(day.swedish_names) << '\n';
   }
 }
 
@@ -51,9 +55,9 @@ void WriteCsv(std::ostream& out, const std::vector<CalendarDay>& days) {
   WriteCsvRow(
       out, {"date", "weekday", "feasts", "flag_day", "red_day", "finnish_names", "swedish_names"});
   for (const CalendarDay& day : days) {
-    WriteCsvRow(out,
-                {IsoDateText(day.date), day.weekday, JoinedFeasts(day), day.flag_day ? "1" : "0",
-                 day.red_day ? "1" : "0", day.finnish_names, day.swedish_names});
+    WriteCsvRow(out, {IsoDateText(day.date), day.weekday, JoinedFeasts(day.feasts),
+                      day.flag_day ? "1" : "0", day.red_day ? "1" : "0", day.finnish_names,
+                      day.swedish_names});
   }
 }
 
@@ -73,11 +77,11 @@ void WriteJson(std::ostream& out, const std::vector<CalendarDay>& days) {
 
 }  // namespace
 
-void WriteYear(std::ostream& out, const CalendarYear& year, YearFormat format) {
+void WriteYear(std::ostream& out, const CalendarYear& year, YearFormat format, const Texts& texts) {
   const std::vector<CalendarDay> days = DaysOfYear(year);
   switch (format) {
     case YearFormat::kText:
-      WriteText(out, days);
+      WriteText(out, days, texts);
       return;
     case YearFormat::kCsv:
       WriteCsv(out, days);

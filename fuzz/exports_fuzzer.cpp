@@ -162,7 +162,7 @@ LocalDate today = kFirstDay;
 std::string executable_path(kFirstExecutablePath);
 
 LocalDate FuzzedToday() { return today; }
-std::string FuzzedExecutablePath() { return executable_path; }
+std::string_view FuzzedExecutablePath() { return executable_path; }
 
 // ---------------------------------------------------------------------------------------
 // Contract checks

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test every preset:
-# the MinGW-w64 i686 cross compiler, Wine with 32-bit support, and the header-only
-# libraries of the command-line tool. Skips everything already present.
+# the MinGW-w64 i686 cross compilers (win32 threads for what ships, posix threads for
+# the GoogleTest programs), Wine with 32-bit support, pefile for reading the Windows
+# binaries back, and the header-only libraries of the command-line tool. Skips
+# everything already present.
 set -euo pipefail
 
 need=()
@@ -12,8 +14,9 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 
 for pkg in cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev \
-  libcli11-dev nlohmann-json3-dev python3 \
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 zip unzip valgrind; do
+  libcli11-dev nlohmann-json3-dev python3 python3-pyte \
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 python3-pefile \
+  wine wine32:i386 zip unzip valgrind; do
   have_pkg "$pkg" || need+=("$pkg")
 done
 
