@@ -1,5 +1,5 @@
-// The feast names the year table is expected to hold, as Windows-1252 bytes, and
-// helpers that read a built table: joined feast texts as separate names, empty records.
+// Helpers that read a built year table: joined feast texts as separate names, empty
+// records, the days of each feast name. The names themselves: reference_year.h.
 #pragma once
 
 #include <functional>
@@ -9,33 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "calendar/windows_1252.h"
 #include "calendar/year_table.h"
 #include "tests/calendar/reference_calendar.h"
+#include "tests/calendar/reference_year.h"
 
 namespace kelotarhu::test {
-
-using namespace calendar::literals;
-
-inline constexpr std::string_view kCandlemas = "Kynttilänpäivä"_cp1252;
-inline constexpr std::string_view kMothersDay = "Äitienpäivä"_cp1252;
-inline constexpr std::string_view kMemorialDay = "Kaatuneiden muistopäivä"_cp1252;
-inline constexpr std::string_view kMidsummerDay = "Juhannuspäivä"_cp1252;
-inline constexpr std::string_view kMichaelmas = "Mikkelinpäivä"_cp1252;
-inline constexpr std::string_view kFathersDay = "Isänpäivä"_cp1252;
-inline constexpr std::string_view kAllSaintsDay = "Pyhäinpäivä"_cp1252;
-inline constexpr std::string_view kAnnunciation = "Marian ilmestyspäivä"_cp1252;
-
-inline constexpr std::string_view kEasterSunday = "Pääsiäispäivä"_cp1252;
-inline constexpr std::string_view kEasterMonday = "2. pääsiäispäivä"_cp1252;
-inline constexpr std::string_view kPalmSunday = "Palmusunnuntai";
-inline constexpr std::string_view kMaundyThursday = "Kiirastorstai";
-inline constexpr std::string_view kGoodFriday = "Pitkäperjantai"_cp1252;
-inline constexpr std::string_view kAshWednesday = "Tuhkakeskiviikko";
-inline constexpr std::string_view kShroveSunday = "Laskiaissunnuntai";
-inline constexpr std::string_view kAscensionDay = "Helatorstai";
-
-inline constexpr std::string_view kFeastSeparator = " / ";
 
 // The names of a day's feast text, in the order they were placed.
 inline std::vector<std::string> SplitFeasts(std::string_view feasts) {

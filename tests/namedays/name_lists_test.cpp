@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -19,59 +18,29 @@
 
 #include "calendar/windows_1252.h"
 #include "calendar/year_table.h"
+#include "tests/namedays/name_data_file.h"
 
 namespace kelotarhu::namedays {
 namespace {
+
+using namespace calendar::literals;
+
+using test::Slot;
+using test::SplitOn;
 
 constexpr int kMonths = 12;
 constexpr int kSlotsPerMonth = 31;
 constexpr int kSlots = kMonths * kSlotsPerMonth;
 
-using namespace calendar::literals;
-using calendar::Windows1252FromUtf8;
-
-struct Slot {
-  int month = 0;
-  int day = 0;
-  std::string finnish;  // Windows-1252
-  std::string swedish;
-};
-
-std::vector<std::string> SplitOn(std::string_view text, std::string_view separator) {
-  std::vector<std::string> parts;
-  for (;;) {
-    const std::size_t at = text.find(separator);
-    parts.emplace_back(text.substr(0, at));
-    if (at == std::string_view::npos) return parts;
-    text.remove_prefix(at + separator.size());
-  }
-}
-
-// The data file: a header line, then one row per slot: month, day, Finnish and Swedish
-// entries separated by TABs. Any flaw is a test failure and yields no slots.
+// The data file, read once; any flaw is a test failure and yields no slots.
 std::vector<Slot> ReadDataFile() {
-  std::ifstream file(KELOTARHU_NAMEDAYS_TSV, std::ios::binary);
-  if (!file) {
-    ADD_FAILURE() << "cannot open " << KELOTARHU_NAMEDAYS_TSV;
+  std::string error;
+  std::optional<std::vector<Slot>> slots = test::ReadNameDataFile(KELOTARHU_NAMEDAYS_TSV, error);
+  if (!slots) {
+    ADD_FAILURE() << error;
     return {};
   }
-  std::string line;
-  std::getline(file, line);
-  EXPECT_EQ(line, "month\tday\tfinnish\tswedish");
-  std::vector<Slot> slots;
-  while (std::getline(file, line)) {
-    const std::vector<std::string> fields = SplitOn(line, "\t");
-    const std::optional<std::string> finnish =
-        fields.size() == 4 ? Windows1252FromUtf8(fields[2]) : std::nullopt;
-    const std::optional<std::string> swedish =
-        fields.size() == 4 ? Windows1252FromUtf8(fields[3]) : std::nullopt;
-    if (!finnish || !swedish) {
-      ADD_FAILURE() << "malformed row: " << line;
-      return {};
-    }
-    slots.push_back({std::stoi(fields[0]), std::stoi(fields[1]), *finnish, *swedish});
-  }
-  return slots;
+  return std::move(*slots);
 }
 
 const std::vector<Slot>& DataFile() {
