@@ -44,6 +44,13 @@ std::vector<std::string> SplitAt(std::string_view text, std::string_view separat
 // The ISO 8601 week (weeks from Monday; week 1 holds the year's first Thursday).
 int IsoWeekNumber(calendar::Date date);
 
+// Day counts of the calendar's dates: 1 January of year 1 is day 1.
+constexpr std::int32_t DayCountOf(calendar::Date date) {
+  return calendar::DayCount(date.year, date.month, date.day);
+}
+inline constexpr std::int32_t kLastDayCount = calendar::DayCount(9999, 12, 31);
+static_assert(calendar::DateOfDayCount(kLastDayCount) == calendar::Date{9999, 12, 31});
+
 // Days of one month in order.
 std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month);
 

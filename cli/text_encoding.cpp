@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/upper_case_1252.h"
+
 namespace kelotarhu::cli {
 namespace {
 
@@ -81,6 +83,15 @@ std::optional<std::string> Windows1252FromUtf8(std::string_view text) {
     out += static_cast<char>(*byte);
   }
   return out;
+}
+
+std::optional<std::string> FoldCase(std::string_view text) {
+  std::optional<std::string> folded = Windows1252FromUtf8(text);
+  if (!folded) return std::nullopt;
+  for (char& c : *folded) {
+    c = static_cast<char>(platform::UpperCase1252(static_cast<unsigned char>(c)));
+  }
+  return folded;
 }
 
 }  // namespace kelotarhu::cli

@@ -14,4 +14,8 @@ std::string Utf8FromWindows1252(std::string_view text);
 // Nothing when the text is not valid UTF-8 or holds a character Windows-1252 lacks.
 std::optional<std::string> Windows1252FromUtf8(std::string_view text);
 
+// A UTF-8 text in Windows-1252 capitals, as names and words are compared whatever
+// their case ("åke" and "ÅKE" alike); nothing when Windows1252FromUtf8 gives nothing.
+std::optional<std::string> FoldCase(std::string_view text);
+
 }  // namespace kelotarhu::cli
