@@ -153,7 +153,7 @@ DefinedOptions DefineOptions(CLI::App& app, Request& request) {
       ->type_name("FUNCTION=ANSWER[,ANSWER...]")
       ->allow_extra_args(false)
       ->needs(plugin);
-  date->excludes(month)->excludes(year)->excludes(plugin)->excludes(name);
+  date->excludes(month)->excludes(year)->excludes(plugin);
   name->excludes(month)->excludes(year)->excludes(days)->excludes(plugin);
   month->excludes(year)->excludes(days)->excludes(next)->excludes(plugin);
   year->excludes(days)->excludes(next)->excludes(plugin);
@@ -364,6 +364,9 @@ int Run(const Context& context) {
   }
   if (!request.names.empty() && !request.next && request.format != "text") {
     return Reject(context.err, "--name lists name days as text; --format goes with dates");
+  }
+  if (!request.names.empty() && !request.next && request.date) {
+    return Reject(context.err, "--name finds the days of a name; DATE goes with --next names");
   }
   if (request.next) return ShowNext(context);
   if (!request.names.empty()) return ShowNameDays(context);
