@@ -52,11 +52,24 @@ cli_wine_test(bad_date STATUS 2
 cli_wine_test(bad_year STATUS 2 ERR "kelotarhu: --year \"10000\" is not a year" ARGS --year 10000)
 cli_wine_test(unknown_option STATUS 2 ERR "Usage: kelotarhu" ARGS --frobnicate)
 cli_wine_test(version STATUS 0 OUT "kelotarhu 0.8.7\n" ARGS --version)
-foreach(export_format csv json)
-  add_test(NAME cli_wine_year_${export_format}_read_back
-           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_year_export.py
-                   ${export_format} ${run_kelotarhu})
-endforeach()
+cli_wine_test(bad_leap_day STATUS 2
+              ERR "kelotarhu: DATE \"29.2.2027\" is not a date: 2027 is not a leap year"
+              ARGS 29.2.2027)
+cli_wine_test(name_search STATUS 0 NO_CR
+              OUT "Åke  8.5.  Swedish list\n" "Anna  9.12.  Finnish and Swedish list\n"
+              ARGS --name åke ANNA)
+cli_wine_test(unknown_name STATUS 1 ERR "\"Ana\"\nclose names: Anna, Ada, Aina" ARGS -n Ana)
+cli_wine_test(next_flag_day STATUS 0 OUT "Next flag day tomorrow:\nSunnuntai 6.12.2026"
+              ARGS 5.12.2026 --next flag)
+cli_wine_test(days STATUS 0 OUT "2026-12-31  Torstai" "2027-01-01  Perjantai" "2027-01-02"
+              ARGS 31.12.2026 --days 3)
+cli_wine_test(month_spreadsheet STATUS 0 OUT "date;weekday;" "2026-12-06;Sunnuntai;"
+              ARGS --month 2026-12 --format spreadsheet)
+kelotarhu_windows_path(output_file "${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics")
+add_test(NAME cli_wine_output_file
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_output_file.py
+                 ${output_file} ${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics ${run_kelotarhu})
+cli_read_back_tests(cli_wine ${run_kelotarhu})
 
 # The DLL lands in the build folder itself.
 kelotarhu_windows_path(dll "${CMAKE_BINARY_DIR}/Kelotarhu.dll")
