@@ -2,10 +2,11 @@
 
 namespace kelotarhu::cli {
 
-// The tool's exit statuses.
+// The tool's exit statuses: 1 for what fails at run time, 2 for what the user must change.
 enum ExitCode : int {
   kExitSuccess = 0,
   kExitPluginFailure = 1,  // the plug-in is missing, no library, or lacks an export
+  kExitWriteFailure = 1,   // standard output could not take all of the output
   kExitUsage = 2,          // an option or argument the tool cannot take
 };
 

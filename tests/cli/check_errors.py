@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Bad usage and output that cannot be written, tried on the kelotarhu command.
+
+Every error must be exactly one line "kelotarhu: ..." on standard error, plus the hint
+line after a bad usage; nothing on standard output; exit status 2 for a bad usage, 1
+when standard output cannot take the output (a full disk, a pipe whose reader has gone
+while SIGPIPE is ignored, a closed standard output), in every output mode.
+
+Usage: check_errors.py usage|write COMMAND...   (COMMAND runs kelotarhu, perhaps under
+an emulator)
+"""
+import os
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True  # leave no __pycache__ in the source folder
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from failures import check, finish  # noqa: E402
+
+HINT = "Try 'kelotarhu --help'."
+USAGE_STATUS = 2
+WRITE_FAILURE_STATUS = 1
+DATE_FORMS = "write it as YYYY-MM-DD (2026-12-06) or D.M.YYYY (6.12.2026)"
+
+# Arguments, and the one line the tool must write before the hint.
+USAGE_CASES = [
+    (["--frobnicate"], 'unknown option "--frobnicate"'),
+    (["-x"], 'unknown option "-x"'),
+    (["--frobnicate=3"], 'unknown option "--frobnicate=3"'),
+    (["6.12.2026", "7.12.2026"], 'unexpected argument "7.12.2026" (one date at most)'),
+    (["--format", "csv"], "--format works only with --year"),
+    (["--answer", "GetHoliday=E"], "--answer works only with --plugin"),
+    (["--year", "2026", "--format", "xml"], '--format "xml" is not one of text, csv, json'),
+    (["--color=sometimes"], '--color "sometimes" is not one of auto, always, never'),
+    (["--color="], "--color needs a value"),
+    (["--month"], "--month needs a value"),
+    (["--plugin"], "--plugin needs a value"),
+    (["--month", "2026-12", "--year", "2026"], "--month and --year cannot be used together"),
+    (["6.12.2026", "--month", "2026-12"], "DATE and --month cannot be used together"),
+    (["--year", "2026", "--plugin", "x"], "--year and --plugin cannot be used together"),
+    (["2026-02-30"], 'DATE "2026-02-30" is not a date of the years 1 to 9999; ' + DATE_FORMS),
+    (["--month", "13.2026"], '--month "13.2026" is not a month of the years 1 to 9999; '
+                             "write it as YYYY-MM (2026-12) or M.YYYY (12.2026)"),
+    (["--year", "0"], '--year "0" is not a year from 1 to 9999; write it as YYYY (2026)'),
+    # Control characters shown as escapes, on one line.
+    (["a\nb\x1b[31m"], 'DATE "a\\nb\\x1B[31m" is not a date of the years 1 to 9999; ' + DATE_FORMS),
+    # A long argument (30,000 characters: a Windows command line holds 32,767) cut to 60
+    # characters, "..." included; UTF-8 is not cut inside a character.
+    (["7" * 30_000], 'DATE "' + "7" * 57 + '..." is not a date of the years 1 to 9999; '
+                      + DATE_FORMS),
+    (["--year", "ä" * 61], '--year "' + "ä" * 57 + '..." is not a year from 1 to 9999; '
+                           "write it as YYYY (2026)"),
+    (["--year", "x" * 60], '--year "' + "x" * 60 + '" is not a year from 1 to 9999; '
+                           "write it as YYYY (2026)"),
+]
+
+# Every output mode.
+OUTPUT_MODES = [
+    [],
+    ["6.12.2026", "--color=always"],
+    ["--month", "2026-12"],
+    ["--year", "2026"],
+    ["--year", "2026", "--format", "csv"],
+    ["--year", "2026", "--format", "json"],
+    ["--help"],
+    ["--version"],
+]
+
+def run(command, stdout, pass_fds=()):
+    result = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=stdout,
+                            stderr=subprocess.PIPE, pass_fds=pass_fds, restore_signals=False,
+                            check=False)
+    return result.returncode, result.stderr.decode("utf-8")
+
+
+def expect(what, status, err, expected_status, expected_err):
+    check(status == expected_status, f"{what}: exit status {status}, expected {expected_status}")
+    check(err == expected_err, f"{what}: standard error\n  {err!r}\nexpected\n  {expected_err!r}")
+
+
+def check_usage(command):
+    for arguments, message in USAGE_CASES:
+        result = subprocess.run(command + arguments, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
+        what = " ".join(arguments)[:80]
+        expect(what, result.returncode, result.stderr.decode("utf-8"), USAGE_STATUS,
+               f"kelotarhu: {message}\n{HINT}\n")
+        check(not result.stdout, f"{what}: wrote {len(result.stdout)} bytes to standard output")
+
+
+def full_disk(command):
+    with open("/dev/full", "wb") as full:
+        return run(command, full)
+
+
+def reader_gone(command):
+    # Python ignores SIGPIPE, and the child keeps that (restore_signals=False).
+    read_end, write_end = os.pipe()
+    os.close(read_end)
+    try:
+        return run(command, write_end)
+    finally:
+        os.close(write_end)
+
+
+def closed_output(command):
+    # A child whose file descriptor 1 is closed when it starts.
+    closing = ["sh", "-c", 'exec "$@" >&-', "sh"]
+    return run(closing + command, subprocess.DEVNULL)
+
+
+SINKS = [
+    ("a full disk", full_disk, "No space left on device"),
+    ("a pipe without a reader", reader_gone, "Broken pipe"),
+    ("a closed standard output", closed_output, "Bad file descriptor"),
+]
+
+
+def check_write_failures(command):
+    for arguments in OUTPUT_MODES:
+        for sink, write_to, reason in SINKS:
+            status, err = write_to(command + arguments)
+            expect(f"{' '.join(arguments) or 'today'} to {sink}", status, err,
+                   WRITE_FAILURE_STATUS, f"kelotarhu: cannot write the output: {reason}\n")
+
+
+def main():
+    checks = {"usage": check_usage, "write": check_write_failures}
+    if len(sys.argv) < 3 or sys.argv[1] not in checks:
+        sys.exit(__doc__)
+    checks[sys.argv[1]](sys.argv[2:])
+    finish("every case as expected")
+
+
+if __name__ == "__main__":
+    main()
