@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -8,11 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "calendar/today.h"
 #include "cli/calendar_day.h"
@@ -21,6 +22,7 @@
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
 #include "cli/ics_export.h"
+#include "cli/messages.h"
 #include "cli/month_grid.h"
 #include "cli/name_search.h"
 #include "cli/reference_host.h"
@@ -49,8 +51,8 @@ constexpr const char* kExamples =
     "  kelotarhu --month 12 --format spreadsheet -o joulukuu.csv\n"
     "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
     "\n"
-    "Exit status: 0 done, 1 the plug-in cannot be used, a name is in neither list, no\n"
-    "day of the kind comes, or the output cannot be written; 2 a bad option or argument.";
+    "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, no day\n"
+    "of the kind comes, or the output cannot be written; 2 a bad option or argument.";
 
 // The most days --days lists.
 constexpr int kMostDays = 10000;
@@ -59,134 +61,211 @@ constexpr int kMostDays = 10000;
 struct Request {
   std::optional<std::string> date;
   std::vector<std::string> names;
-  std::string month;  // empty: this month
-  std::string year;   // empty: this year
+  std::optional<std::string> month;  // empty: this month
+  std::optional<std::string> year;   // empty: this year
   std::optional<std::string> days;
-  std::optional<std::string> next;  // a key of kDayKinds
-  std::string format = "text";      // a key of kFormats
-  std::vector<std::string> events;  // keys of kEvents
+  std::optional<std::string> next;    // a name in kDayKinds
+  std::optional<std::string> format;  // a name in kFormats
+  std::vector<std::string> events;    // names in kEvents
   std::optional<std::string> output;
-  std::string color = "auto";  // a key of kColorChoices
+  std::optional<std::string> color;  // a name in kColorChoices
   std::optional<std::string> plugin;
   std::vector<std::string> answers;
-  // Whether --month and --year were given, with or without a value.
-  bool month_given = false;
-  bool year_given = false;
 };
 
-const std::map<std::string, ExportFormat> kFormats = {{"text", ExportFormat::kText},
-                                                      {"csv", ExportFormat::kCsv},
-                                                      {"spreadsheet", ExportFormat::kSpreadsheet},
-                                                      {"json", ExportFormat::kJson},
-                                                      {"ics", ExportFormat::kIcs}};
-const std::map<std::string, ColorChoice> kColorChoices = {
-    {"auto", ColorChoice::kAuto}, {"always", ColorChoice::kAlways}, {"never", ColorChoice::kNever}};
-const std::map<std::string, DayKind> kDayKinds = {{"red", DayKind::kRed},
-                                                  {"flag", DayKind::kFlag},
-                                                  {"feast", DayKind::kFeast},
-                                                  {"names", DayKind::kNames}};
-const std::map<std::string, bool IcsContent::*> kEvents = {{"feasts", &IcsContent::feasts},
-                                                           {"flags", &IcsContent::flag_days},
-                                                           {"finnish", &IcsContent::finnish_names},
-                                                           {"swedish", &IcsContent::swedish_names}};
+// An option's named values; the first is the default.
+template <typename Value>
+struct Choice {
+  std::string_view name;
+  Value value;
+};
 
-struct DefinedOptions {
+constexpr std::array<Choice<ExportFormat>, 5> kFormats = {
+    {{"text", ExportFormat::kText},
+     {"csv", ExportFormat::kCsv},
+     {"spreadsheet", ExportFormat::kSpreadsheet},
+     {"json", ExportFormat::kJson},
+     {"ics", ExportFormat::kIcs}}};
+constexpr std::array<Choice<ColorChoice>, 3> kColorChoices = {{{"auto", ColorChoice::kAuto},
+                                                               {"always", ColorChoice::kAlways},
+                                                               {"never", ColorChoice::kNever}}};
+constexpr std::array<Choice<DayKind>, 4> kDayKinds = {{{"red", DayKind::kRed},
+                                                       {"flag", DayKind::kFlag},
+                                                       {"feast", DayKind::kFeast},
+                                                       {"names", DayKind::kNames}}};
+constexpr std::array<Choice<bool IcsContent::*>, 4> kEvents = {
+    {{"feasts", &IcsContent::feasts},
+     {"flags", &IcsContent::flag_days},
+     {"finnish", &IcsContent::finnish_names},
+     {"swedish", &IcsContent::swedish_names}}};
+
+// The names of the values, `separator` between them: "text|csv|json".
+template <typename Value, std::size_t kCount>
+std::string ChoiceNames(const std::array<Choice<Value>, kCount>& choices,
+                        std::string_view separator) {
+  std::string names;
+  for (const Choice<Value>& choice : choices) {
+    names.append(names.empty() ? "" : separator).append(choice.name);
+  }
+  return names;
+}
+
+// The value named `name`, the default when the option was not given; nothing when no
+// value has that name.
+template <typename Value, std::size_t kCount>
+std::optional<Value> Chosen(const std::array<Choice<Value>, kCount>& choices,
+                            const std::optional<std::string>& name) {
+  if (!name) return choices.front().value;
+  for (const Choice<Value>& choice : choices) {
+    if (choice.name == *name) return choice.value;
+  }
+  return std::nullopt;
+}
+
+// The options whose value may be left out, to be told apart from those not given.
+struct OptionalValues {
   CLI::Option* month;
   CLI::Option* year;
 };
 
-DefinedOptions DefineOptions(CLI::App& app, Request& request) {
-  CLI::Option* date =
-      app.add_option("DATE", request.date,
-                     "The date to show: D.M.YYYY, YYYY-MM-DD, D.M. (this year), today, "
-                     "tomorrow, yesterday (also in Finnish and Swedish), +N or -N days; "
-                     "default: today")
-          ->type_name("");
-  CLI::Option* name =
-      app.add_option("-n,--name", request.names,
-                     "Whose name day, when: the days on which the Finnish or the Swedish list "
-                     "holds the name (any case; several names may be given)")
-          ->type_name("NAME");
+OptionalValues DefineOptions(CLI::App& app, Request& request) {
+  // A single-valued option given twice takes the last value, as Unix tools do.
+  constexpr auto kLastWins = CLI::MultiOptionPolicy::TakeLast;
+  app.add_option("DATE", request.date,
+                 "The date to show: D.M.YYYY, YYYY-MM-DD, D.M. (this year), today, tomorrow, "
+                 "yesterday (also in Finnish and Swedish), +N or -N days; default: today")
+      ->type_name("")
+      ->multi_option_policy(kLastWins);
+  app.add_option("-n,--name", request.names,
+                 "Whose name day, when: the days on which the Finnish or the Swedish list "
+                 "holds the name (any case; several names may be given)")
+      ->type_name("NAME");
   CLI::Option* month = app.add_option("--month", request.month,
                                       "Draw a month as a calendar grid; default: this month")
                            ->type_name("[YYYY-MM|M.YYYY|M]")
-                           ->expected(0, 1);
+                           ->expected(0, 1)
+                           ->multi_option_policy(kLastWins);
   CLI::Option* year =
       app.add_option("--year", request.year, "List every day of a year; default: this year")
           ->type_name("[YYYY]")
-          ->expected(0, 1);
-  CLI::Option* days =
-      app.add_option("--days", request.days, "List N days from DATE (default: today) on")
-          ->type_name("N");
-  CLI::Option* next =
-      app.add_option("--next", request.next,
-                     "The next red day, flag day, feast or day of names from DATE (default: "
-                     "today) on, that day included, and how many days away it is; with "
-                     "--name, the next name day of those names")
-          ->check(CLI::IsMember(kDayKinds))
-          ->option_text("red|flag|feast|names");
+          ->expected(0, 1)
+          ->multi_option_policy(kLastWins);
+  app.add_option("--days", request.days, "List N days from DATE (default: today) on")
+      ->type_name("N")
+      ->multi_option_policy(kLastWins);
+  app.add_option("--next", request.next,
+                 "The next red day, flag day, feast or day of names from DATE (default: "
+                 "today) on, that day included, and how many days away it is; with --name, "
+                 "the next name day of those names")
+      ->option_text(ChoiceNames(kDayKinds, "|"))
+      ->multi_option_policy(kLastWins);
   app.add_option("--format", request.format,
                  "Output as text (default), csv (RFC 4180), spreadsheet (CSV that Excel in a "
                  "Finnish locale opens: UTF-8 with a byte-order mark, \";\" between fields), "
                  "json or ics (iCalendar)")
-      ->check(CLI::IsMember(kFormats))
-      ->option_text("text|csv|spreadsheet|json|ics");
+      ->option_text(ChoiceNames(kFormats, "|"))
+      ->multi_option_policy(kLastWins);
   app.add_option("--events", request.events,
                  "What --format ics makes events of: feasts (default), flags (flag days), "
                  "finnish and swedish (the name days of each list)")
-      ->check(CLI::IsMember(kEvents))
       ->delimiter(',')
-      ->option_text("feasts,flags,finnish,swedish");
+      ->option_text(ChoiceNames(kEvents, ","));
   app.add_option("-o,--output", request.output, "Write to FILE instead of standard output")
-      ->type_name("FILE");
+      ->type_name("FILE")
+      ->multi_option_policy(kLastWins);
   app.add_option("--color", request.color,
                  "Colour red days and flag days: auto (default: on a terminal), always or never")
-      ->check(CLI::IsMember(kColorChoices))
-      ->option_text("auto|always|never");
-  CLI::Option* plugin =
-      app.add_option("--plugin", request.plugin,
-                     "Load a plug-in library and drive it as a host application does")
-          ->type_name("PATH");
+      ->option_text(ChoiceNames(kColorChoices, "|"))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--plugin", request.plugin,
+                 "Load a plug-in library and drive it as a host application does")
+      ->type_name("PATH")
+      ->multi_option_policy(kLastWins);
   app.add_option("--answer", request.answers,
                  "Answers to a display function's questions in order, instead of the "
                  "defaults (repeatable; \\, is a comma inside an answer)")
       ->type_name("FUNCTION=ANSWER[,ANSWER...]")
-      ->allow_extra_args(false)
-      ->needs(plugin);
-  date->excludes(month)->excludes(year)->excludes(plugin);
-  name->excludes(month)->excludes(year)->excludes(days)->excludes(plugin);
-  month->excludes(year)->excludes(days)->excludes(next)->excludes(plugin);
-  year->excludes(days)->excludes(next)->excludes(plugin);
-  days->excludes(next)->excludes(plugin);
-  next->excludes(plugin);
+      ->allow_extra_args(false);
   return {month, year};
 }
 
-// "kelotarhu: what is wrong", and a line of help when there is one.
-int Reject(std::ostream& err, const std::string& message, std::string_view hint = {}) {
-  err << "kelotarhu: " << message << '\n';
-  if (!hint.empty()) err << hint << '\n';
+// What is wrong with the combination of options, if anything: at most one of --name
+// (but with --next names), --month, --year, --days, --next and --plugin, and a date only
+// with --days or --next; --format not for --name or --plugin; --events only for
+// --format ics, --answer only for --plugin.
+std::optional<std::string> CombinationProblem(const Request& request) {
+  const bool name_search = !request.names.empty() && !request.next;
+  struct Mode {
+    std::string_view name;
+    bool given;
+    bool takes_date;
+  };
+  const Mode kWhatToShow[] = {{"--name", name_search, false},
+                              {"--month", request.month.has_value(), false},
+                              {"--year", request.year.has_value(), false},
+                              {"--days", request.days.has_value(), true},
+                              {"--next", request.next.has_value(), true},
+                              {"--plugin", request.plugin.has_value(), false}};
+  std::optional<std::string_view> first;
+  if (request.date) first = "DATE";
+  for (const Mode& mode : kWhatToShow) {
+    if (!mode.given) continue;
+    if (first && !(*first == "DATE" && mode.takes_date)) return ConflictMessage(*first, mode.name);
+    first = mode.name;
+  }
+  if (request.format && (name_search || request.plugin)) {
+    return ConflictMessage(name_search ? "--name" : "--plugin", "--format");
+  }
+  if (!request.events.empty() && request.format != "ics") {
+    return NeedsMessage("--events", "--format ics");
+  }
+  if (!request.answers.empty() && !request.plugin) return NeedsMessage("--answer", "--plugin");
+  return std::nullopt;
+}
+
+// CLI11's parse errors in the tool's own words.
+std::string ParseErrorMessage(const CLI::App& app, const CLI::ParseError& error) {
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) && !app.remaining().empty()) {
+    const std::string first = app.remaining().front();
+    return first.size() > 1 && first.front() == '-' ? UnknownOptionMessage(first)
+                                                    : UnexpectedArgumentMessage(first);
+  }
+  // CLI11 names the option first: "--days: 1 required N missing".
+  const std::string_view what = error.what();
+  for (const CLI::Option* option : app.get_options()) {
+    const std::string name = option->get_name();
+    if (what.starts_with(name + ':') || what.starts_with(name + ' ')) {
+      return option->get_expected_min() > 0 ? MissingValueMessage(name)
+                                            : UnwantedValueMessage(name);
+    }
+  }
+  return CommandLineMessage(what);
+}
+
+int BadUsage(std::ostream& err, std::string_view message) {
+  ReportError(err, message);
   return kExitUsage;
 }
 
-// What the command needs besides the request: today, where output goes.
+// What the command needs besides the request: today, the chosen format and colours,
+// where output goes.
 struct Context {
   const Request& request;
   calendar::Date today;
+  ExportFormat format;
+  Style style;
   std::ostream& out;
   std::ostream& err;
 };
 
+// The value read, or nothing after saying why the text is not one.
 template <typename Value>
 std::optional<Value> Accepted(const Context& context, const Reading<Value>& reading,
-                              std::string_view label, const std::string& text,
-                              std::string_view what, std::string_view forms) {
+                              std::string_view name, const std::string& text, std::string_view what,
+                              std::string_view forms) {
   if (const Value* value = std::get_if<Value>(&reading)) return *value;
-  const DateProblem& problem = std::get<DateProblem>(reading);
-  Reject(context.err,
-         std::string(label) + ' ' + QuotedArgument(text) + ' ' +
-             Texts().DateProblemText(what, problem),
-         problem.kind == DateProblem::kUnreadable ? forms : std::string_view{});
+  ReportError(context.err,
+              DateProblemMessage(name, text, what, forms, std::get<DateProblem>(reading)));
   return std::nullopt;
 }
 
@@ -194,16 +273,10 @@ std::optional<Value> Accepted(const Context& context, const Reading<Value>& read
 std::optional<calendar::Date> FirstDate(const Context& context) {
   if (!context.request.date) return context.today;
   return Accepted(context, ReadDate(*context.request.date, context.today), "DATE",
-                  *context.request.date, "date", Texts().date_forms);
+                  *context.request.date, "a date", kDateForms);
 }
 
-ExportFormat Format(const Context& context) { return kFormats.at(context.request.format); }
-
-Style ChosenStyle(const Context& context) {
-  return Style(UseColor(kColorChoices.at(context.request.color)));
-}
-
-// SOURCE_DATE_EPOCH when set (reproducible output), else the clock.
+// SOURCE_DATE_EPOCH when set (output that builds reproduce), else the clock.
 std::optional<std::int64_t> CalendarStamp(const Context& context) {
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
   if (epoch == nullptr) return static_cast<std::int64_t>(std::time(nullptr));
@@ -212,7 +285,8 @@ std::optional<std::int64_t> CalendarStamp(const Context& context) {
   const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
   if (text.empty() || error != std::errc{} || last != text.data() + text.size() || seconds < 0 ||
       seconds > kLastStamp) {
-    Reject(context.err, Texts().BadSourceDateEpoch(text));
+    ReportError(context.err,
+                BadValueMessage("SOURCE_DATE_EPOCH", text, "a time", kSourceDateEpochForm));
     return std::nullopt;
   }
   return seconds;
@@ -222,53 +296,55 @@ std::optional<std::int64_t> CalendarStamp(const Context& context) {
 int Export(const Context& context, const std::vector<CalendarDay>& days,
            std::optional<int> days_away = std::nullopt) {
   ExportOptions options{{}, days_away};
-  if (Format(context) == ExportFormat::kIcs) {
+  if (context.format == ExportFormat::kIcs) {
     const std::optional<std::int64_t> stamp = CalendarStamp(context);
     if (!stamp) return kExitUsage;
     options.ics.stamp = *stamp;
-    if (!context.request.events.empty()) {
-      options.ics.feasts = false;
-      for (const std::string& event : context.request.events) {
-        options.ics.*kEvents.at(event) = true;
+    if (!context.request.events.empty()) options.ics.feasts = false;
+    for (const std::string& event : context.request.events) {
+      const auto content = Chosen(kEvents, event);
+      if (!content) {
+        return BadUsage(context.err,
+                        NotAChoiceMessage("--events", event, ChoiceNames(kEvents, ", ")));
       }
+      options.ics.** content = true;
     }
   }
-  WriteDays(context.out, days, Format(context), options);
+  WriteDays(context.out, days, context.format, options);
   return kExitSuccess;
 }
 
 int ShowDay(const Context& context) {
   const std::optional<calendar::Date> date = FirstDate(context);
   if (!date) return kExitUsage;
-  const CalendarYear year(date->year);
-  const CalendarDay day = year.Day(date->month, date->day);
-  if (Format(context) != ExportFormat::kText) return Export(context, {day});
-  WriteDayReport(context.out, day, ChosenStyle(context));
+  const CalendarDay day = CalendarYear(date->year).Day(date->month, date->day);
+  if (context.format != ExportFormat::kText) return Export(context, {day});
+  WriteDayReport(context.out, day, context.style);
   return kExitSuccess;
 }
 
 int ShowMonth(const Context& context) {
-  std::optional<calendar::MonthOfYear> month =
-      calendar::MonthOfYear{static_cast<std::uint8_t>(context.today.month), context.today.year};
-  if (!context.request.month.empty()) {
-    month = Accepted(context, ReadMonth(context.request.month, context.today), "--month",
-                     context.request.month, "month", Texts().month_forms);
-    if (!month) return kExitUsage;
-  }
+  const std::string& text = *context.request.month;
+  const std::optional<calendar::MonthOfYear> month =
+      text.empty() ? calendar::MonthOfYear{static_cast<std::uint8_t>(context.today.month),
+                                           context.today.year}
+                   : Accepted(context, ReadMonth(text, context.today), "--month", text, "a month",
+                              kMonthForms);
+  if (!month) return kExitUsage;
   const CalendarYear year(month->year);
-  if (Format(context) != ExportFormat::kText)
+  if (context.format != ExportFormat::kText) {
     return Export(context, DaysOfMonth(year, month->month));
-  WriteMonth(context.out, year, month->month, ChosenStyle(context));
+  }
+  WriteMonth(context.out, year, month->month, context.style);
   return kExitSuccess;
 }
 
 int ShowYear(const Context& context) {
-  std::optional<std::uint16_t> year = context.today.year;
-  if (!context.request.year.empty()) {
-    year = Accepted(context, ReadYear(context.request.year), "--year", context.request.year, "year",
-                    Texts().year_forms);
-    if (!year) return kExitUsage;
-  }
+  const std::string& text = *context.request.year;
+  const std::optional<std::uint16_t> year =
+      text.empty() ? context.today.year
+                   : Accepted(context, ReadYear(text), "--year", text, "a year", kYearForms);
+  if (!year) return kExitUsage;
   return Export(context, DaysOfYear(CalendarYear(*year)));
 }
 
@@ -277,7 +353,8 @@ int ShowDays(const Context& context) {
   const std::string& text = *context.request.days;
   const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), count);
   if (error != std::errc{} || last != text.data() + text.size() || count < 1 || count > kMostDays) {
-    return Reject(context.err, Texts().BadDayCount(text));
+    return BadUsage(context.err, BadValueMessage("--days", text, "a number of days",
+                                                 "a whole number from 1 to 10000"));
   }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
@@ -287,8 +364,8 @@ int ShowDays(const Context& context) {
 // False for a name that neither list holds, reported with the close names.
 bool Found(const Context& context, const std::string& name, const NameSearch& search) {
   if (!search.days.empty()) return true;
-  context.err << "kelotarhu: " << Texts().UnknownName(name) << '\n';
-  if (!search.close.empty()) context.err << Texts().CloseNames(search.close) << '\n';
+  ReportError(context.err, UnknownNameMessage(name));
+  if (!search.close.empty()) context.err << CloseNamesHint(search.close) << '\n';
   return false;
 }
 
@@ -323,19 +400,28 @@ std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context
 }
 
 int ShowNext(const Context& context) {
-  const DayKind kind = kDayKinds.at(*context.request.next);
+  const std::optional<DayKind> kind = Chosen(kDayKinds, context.request.next);
+  if (!kind) {
+    return BadUsage(context.err, NotAChoiceMessage("--next", *context.request.next,
+                                                   ChoiceNames(kDayKinds, ", ")));
+  }
+  if (!context.request.names.empty() && *kind != DayKind::kNames) {
+    return BadUsage(context.err, ConflictMessage("--name", "--next " + *context.request.next));
+  }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
-  const auto wanted = NextDayTest(context, kind);
+  const auto wanted = NextDayTest(context, *kind);
   if (!wanted) return kExitNotFound;
   const std::optional<NextDay> next = FindNext(*first, *wanted);
   if (!next) {
-    context.err << "kelotarhu: " << Texts().NoNextDay(kind, *first) << '\n';
+    ReportError(context.err, NoNextDayMessage(*context.request.next, FinnishDateText(*first)));
     return kExitNotFound;
   }
-  if (Format(context) != ExportFormat::kText) return Export(context, {next->day}, next->days_away);
-  context.out << Texts().NextDayTitle(kind, next->days_away) << '\n';
-  WriteDayReport(context.out, next->day, ChosenStyle(context));
+  if (context.format != ExportFormat::kText) {
+    return Export(context, {next->day}, next->days_away);
+  }
+  context.out << Texts().NextDayTitle(*kind, next->days_away) << '\n';
+  WriteDayReport(context.out, next->day, context.style);
   return kExitSuccess;
 }
 
@@ -344,79 +430,95 @@ int HostPlugin(const Context& context) {
   for (const std::string& text : context.request.answers) {
     std::optional<AnswerArgument> answer = ParseAnswerArgument(text);
     if (!answer) {
-      return Reject(context.err,
-                    "--answer " + QuotedArgument(text) + " is not an answer to a display function",
-                    "write it as FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)");
+      return BadUsage(context.err,
+                      BadValueMessage("--answer", text, "an answer to a display function",
+                                      "FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)"));
     }
     host.answers.push_back(std::move(*answer));
   }
   return RunReferenceHost(host, context.out, context.err);
 }
 
-int Run(const Context& context) {
+int Show(const Context& context) {
   const Request& request = context.request;
   if (request.plugin) return HostPlugin(context);
-  if (!request.events.empty() && request.format != "ics") {
-    return Reject(context.err, "--events chooses the events of --format ics");
-  }
-  if (!request.names.empty() && request.next && *request.next != "names") {
-    return Reject(context.err, "--name goes with --next names only");
-  }
-  if (!request.names.empty() && !request.next && request.format != "text") {
-    return Reject(context.err, "--name lists name days as text; --format goes with dates");
-  }
-  if (!request.names.empty() && !request.next && request.date) {
-    return Reject(context.err, "--name finds the days of a name; DATE goes with --next names");
-  }
   if (request.next) return ShowNext(context);
   if (!request.names.empty()) return ShowNameDays(context);
   if (request.days) return ShowDays(context);
-  if (request.year_given) return ShowYear(context);
-  if (request.month_given) return ShowMonth(context);
+  if (request.year) return ShowYear(context);
+  if (request.month) return ShowMonth(context);
   return ShowDay(context);
 }
 
-// The output bytes go to --output FILE in one piece, or else to standard output.
-int WriteOutput(const std::string& path, const std::string& bytes, std::ostream& err) {
+int Run(const Request& request, std::ostream& out, std::ostream& err) {
+  if (const std::optional<std::string> problem = CombinationProblem(request)) {
+    return BadUsage(err, *problem);
+  }
+  const std::optional<ColorChoice> color = Chosen(kColorChoices, request.color);
+  if (!color) {
+    return BadUsage(err,
+                    NotAChoiceMessage("--color", *request.color, ChoiceNames(kColorChoices, ", ")));
+  }
+  const std::optional<ExportFormat> format = Chosen(kFormats, request.format);
+  if (!format) {
+    return BadUsage(err,
+                    NotAChoiceMessage("--format", *request.format, ChoiceNames(kFormats, ", ")));
+  }
+  calendar::Date today;
+  calendar::RefreshCurrentDate(today);
+  return Show({request, today, *format, Style(UseColor(*color)), out, err});
+}
+
+// Parses the arguments into `request`: nothing when the command is to run, else the exit
+// status after --help, --version or a parse error.
+std::optional<int> Parse(const std::vector<std::string>& arguments, Request& request,
+                         std::ostream& out, std::ostream& err) {
+  CLI::App app(kDescription, "kelotarhu");
+  app.footer(kExamples);
+  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION);
+  const OptionalValues optional_values = DefineOptions(app, request);
+  std::vector<const char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+  try {
+    app.parse(static_cast<int>(argv.size()), argv.data());
+  } catch (const CLI::Success& done) {  // --help or --version
+    return app.exit(done, out, err);
+  } catch (const CLI::ParseError& error) {
+    return BadUsage(err, ParseErrorMessage(app, error));
+  }
+  // Given without a value: this month, this year.
+  if (optional_values.month->count() > 0 && !request.month) request.month.emplace();
+  if (optional_values.year->count() > 0 && !request.year) request.year.emplace();
+  return std::nullopt;
+}
+
+// The output goes to --output FILE in one piece, and only when all of it was made.
+int WriteFile(const std::string& path, const std::string& bytes, std::ostream& err) {
   std::ofstream file(std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())),
                      std::ios::binary | std::ios::trunc);
   if (file) file << bytes;
   if (file) file.close();
-  if (!file) {
-    const int error = errno;
-    Reject(err, Texts().CannotWrite(path, error ? std::generic_category().message(error)
-                                                : "the file could not be written"));
-    return kExitWriteFailure;
-  }
-  return kExitSuccess;
+  if (file) return kExitSuccess;
+  const int error = errno;
+  ReportError(err, FileWriteFailureMessage(
+                       path, error ? std::generic_category().message(error) : "unknown error"));
+  return kExitWriteFailure;
 }
 
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
-  CLI::App app(kDescription, "kelotarhu");
-  app.footer(kExamples);
-  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION);
-  app.failure_message(CLI::FailureMessage::help);
   Request request;
-  const DefinedOptions options = DefineOptions(app, request);
-  std::vector<const char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
-  try {
-    app.parse(static_cast<int>(argv.size()), argv.data());
-  } catch (const CLI::ParseError& error) {
-    return app.exit(error, out, err) == 0 ? kExitSuccess : kExitUsage;
+  std::optional<int> status = Parse(arguments, request, out, err);
+  if (!status && request.output) {
+    std::ostringstream bytes;
+    status = Run(request, bytes, err);
+    if (status == kExitSuccess) status = WriteFile(*request.output, bytes.str(), err);
   }
-  request.month_given = options.month->count() > 0;
-  request.year_given = options.year->count() > 0;
-  calendar::Date today;
-  calendar::RefreshCurrentDate(today);
-  if (!request.output) return Run({request, today, out, err});
-  std::ostringstream bytes;
-  const int status = Run({request, today, bytes, err});
-  if (status != kExitSuccess) return status;
-  return WriteOutput(*request.output, bytes.str(), err);
+  if (!status) status = Run(request, out, err);
+  if (status == kExitUsage) err << kUsageHint << '\n';
+  return *status;
 }
 
 }  // namespace kelotarhu::cli

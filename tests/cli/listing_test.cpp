@@ -123,7 +123,8 @@ TEST_F(KelotarhuOnADay, SaysWhenNoDayOfTheKindComes) {
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
-            "kelotarhu: no flag day from 31.12.9999 to the end of the calendar (31.12.9999)\n");
+            "kelotarhu: no day of the kind \"flag\" from 31.12.9999 to the end of the calendar, "
+            "31.12.9999\n");
 }
 
 // Every listing carries the days of the year export, field for field.
@@ -179,6 +180,10 @@ TEST_F(KelotarhuOnADay, OutputGoesToTheFileByteForByte) {
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_TRUE(run.err.starts_with("kelotarhu: cannot write \"" + unwritable + "\": ")) << run.err;
   std::filesystem::remove_all(folder);
+
+  const ProgramRun full = Run(kNewYearsEve, {"--year", "--output", "/dev/full"});
+  EXPECT_EQ(full.exit_status, 1);
+  EXPECT_EQ(full.err, "kelotarhu: cannot write \"/dev/full\": No space left on device\n");
 }
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
