@@ -53,4 +53,4 @@ if [[ " ${need[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | 
 fi
 as_root apt-get update -qq
 as_root env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends "${need[@]}" >/dev/null
