@@ -49,11 +49,11 @@ std::optional<std::string> CheckedOutputBuffer::Finish() {
   return std::strerror(error_);
 }
 
-int CheckedOutput::Finish(int status, std::ostream& err) {
+int CheckedOutput::Finish(int status, const Texts& texts, std::ostream& err) {
   stream_.flush();
   const std::optional<std::string> failure = buffer_.Finish();
   if (!failure) return status;
-  ReportError(err, WriteFailureMessage(*failure));
+  ReportError(err, WriteFailureMessage(texts, *failure));
   return kExitWriteFailure;
 }
 

@@ -9,6 +9,8 @@
 #include <streambuf>
 #include <string>
 
+#include "cli/texts.h"
+
 namespace kelotarhu::cli {
 
 class CheckedOutputBuffer : public std::streambuf {
@@ -37,8 +39,8 @@ class CheckedOutput {
   std::ostream& stream() { return stream_; }
 
   // `status` when all of the output was written; otherwise reports the failure as one
-  // line on `err` and returns kExitWriteFailure.
-  int Finish(int status, std::ostream& err);
+  // line on `err`, in the language of `texts`, and returns kExitWriteFailure.
+  int Finish(int status, const Texts& texts, std::ostream& err);
 
  private:
   CheckedOutputBuffer buffer_;

@@ -22,37 +22,16 @@
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
 #include "cli/ics_export.h"
+#include "cli/language.h"
 #include "cli/messages.h"
 #include "cli/month_grid.h"
 #include "cli/name_search.h"
 #include "cli/reference_host.h"
 #include "cli/style.h"
-#include "cli/texts.h"
 #include "cli/year_export.h"
 
 namespace kelotarhu::cli {
 namespace {
-
-constexpr const char* kDescription =
-    "What a day means in the Finnish calendar: weekday, feasts and red days, flag days,\n"
-    "and the Finnish and Finland-Swedish name days. Without arguments: today.";
-
-constexpr const char* kExamples =
-    "Examples:\n"
-    "  kelotarhu                      today\n"
-    "  kelotarhu 6.12.2026            any date of the years 1 to 9999 (or 2026-12-06)\n"
-    "  kelotarhu huomenna             also tomorrow, i morgon, +7, -1, 6.12. (this year)\n"
-    "  kelotarhu --name Anna -n åke   whose name day, when\n"
-    "  kelotarhu --days 14            the next two weeks\n"
-    "  kelotarhu --next flag          the next flag day, and how far away it is\n"
-    "  kelotarhu --month              this month with ISO week numbers (--month 2026-12)\n"
-    "  kelotarhu --year 2026 --format csv --output 2026.csv\n"
-    "  kelotarhu --year 2026 --format ics --events feasts,finnish -o 2026.ics\n"
-    "  kelotarhu --month 12 --format spreadsheet -o joulukuu.csv\n"
-    "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
-    "\n"
-    "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, no day\n"
-    "of the kind comes, or the output cannot be written; 2 a bad option or argument.";
 
 // The most days --days lists.
 constexpr int kMostDays = 10000;
@@ -69,6 +48,7 @@ struct Request {
   std::vector<std::string> events;    // names in kEvents
   std::optional<std::string> output;
   std::optional<std::string> color;  // a name in kColorChoices
+  std::optional<std::string> lang;   // a code of Languages()
   std::optional<std::string> plugin;
   std::vector<std::string> answers;
 };
@@ -89,10 +69,10 @@ constexpr std::array<Choice<ExportFormat>, 5> kFormats = {
 constexpr std::array<Choice<ColorChoice>, 3> kColorChoices = {{{"auto", ColorChoice::kAuto},
                                                                {"always", ColorChoice::kAlways},
                                                                {"never", ColorChoice::kNever}}};
-constexpr std::array<Choice<DayKind>, 4> kDayKinds = {{{"red", DayKind::kRed},
-                                                       {"flag", DayKind::kFlag},
-                                                       {"feast", DayKind::kFeast},
-                                                       {"names", DayKind::kNames}}};
+constexpr std::array<Choice<KindOfDay>, 4> kDayKinds = {{{"red", KindOfDay::kRed},
+                                                       {"flag", KindOfDay::kFlag},
+                                                       {"feast", KindOfDay::kFeast},
+                                                       {"names", KindOfDay::kNames}}};
 constexpr std::array<Choice<bool IcsContent::*>, 4> kEvents = {
     {{"feasts", &IcsContent::feasts},
      {"flags", &IcsContent::flag_days},
@@ -128,72 +108,82 @@ struct OptionalValues {
   CLI::Option* year;
 };
 
-OptionalValues DefineOptions(CLI::App& app, Request& request) {
+// The codes of the languages, `separator` between them: "fi|sv|en".
+std::string LanguageCodes(std::string_view separator) {
+  std::string codes;
+  for (const Texts* texts : Languages()) {
+    codes.append(codes.empty() ? "" : separator).append(texts->code);
+  }
+  return codes;
+}
+
+OptionalValues DefineOptions(CLI::App& app, Request& request, const Texts& texts) {
   // A single-valued option given twice takes the last value, as Unix tools do.
   constexpr auto kLastWins = CLI::MultiOptionPolicy::TakeLast;
-  app.add_option("DATE", request.date,
-                 "The date to show: D.M.YYYY, YYYY-MM-DD, D.M. (this year), today, tomorrow, "
-                 "yesterday (also in Finnish and Swedish), +N or -N days; default: today")
+  const auto text = [](std::string_view view) { return std::string(view); };
+  app.option_defaults()->group(text(texts.options_label));
+  app.set_help_flag("-h,--help", text(texts.help_help));
+  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION, text(texts.version_help));
+  app.add_option(text(texts.date_name), request.date, text(texts.date_help))
       ->type_name("")
       ->multi_option_policy(kLastWins);
-  app.add_option("-n,--name", request.names,
-                 "Whose name day, when: the days on which the Finnish or the Swedish list "
-                 "holds the name (any case; several names may be given)")
-      ->type_name("NAME");
-  CLI::Option* month = app.add_option("--month", request.month,
-                                      "Draw a month as a calendar grid; default: this month")
-                           ->type_name("[YYYY-MM|M.YYYY|M]")
+  app.add_option("-n,--name", request.names, text(texts.name_help))
+      ->type_name(text(texts.name_type));
+  CLI::Option* month = app.add_option("--month", request.month, text(texts.month_help))
+                           ->type_name(text(texts.month_type))
                            ->expected(0, 1)
                            ->multi_option_policy(kLastWins);
-  CLI::Option* year =
-      app.add_option("--year", request.year, "List every day of a year; default: this year")
-          ->type_name("[YYYY]")
-          ->expected(0, 1)
-          ->multi_option_policy(kLastWins);
-  app.add_option("--days", request.days, "List N days from DATE (default: today) on")
+  CLI::Option* year = app.add_option("--year", request.year, text(texts.year_help))
+                          ->type_name(text(texts.year_type))
+                          ->expected(0, 1)
+                          ->multi_option_policy(kLastWins);
+  app.add_option("--days", request.days, text(texts.days_help))
       ->type_name("N")
       ->multi_option_policy(kLastWins);
-  app.add_option("--next", request.next,
-                 "The next red day, flag day, feast or day of names from DATE (default: "
-                 "today) on, that day included, and how many days away it is; with --name, "
-                 "the next name day of those names")
+  app.add_option("--next", request.next, text(texts.next_help))
       ->option_text(ChoiceNames(kDayKinds, "|"))
       ->multi_option_policy(kLastWins);
-  app.add_option("--format", request.format,
-                 "Output as text (default), csv (RFC 4180), spreadsheet (CSV that Excel in a "
-                 "Finnish locale opens: UTF-8 with a byte-order mark, \";\" between fields), "
-                 "json or ics (iCalendar)")
+  app.add_option("--format", request.format, text(texts.format_help))
       ->option_text(ChoiceNames(kFormats, "|"))
       ->multi_option_policy(kLastWins);
-  app.add_option("--events", request.events,
-                 "What --format ics makes events of: feasts (default), flags (flag days), "
-                 "finnish and swedish (the name days of each list)")
+  app.add_option("--events", request.events, text(texts.events_help))
       ->delimiter(',')
       ->option_text(ChoiceNames(kEvents, ","));
-  app.add_option("-o,--output", request.output, "Write to FILE instead of standard output")
-      ->type_name("FILE")
+  app.add_option("-o,--output", request.output, text(texts.output_help))
+      ->type_name(text(texts.output_type))
       ->multi_option_policy(kLastWins);
-  app.add_option("--color", request.color,
-                 "Colour red days and flag days: auto (default: on a terminal), always or never")
+  app.add_option("--color", request.color, text(texts.color_help))
       ->option_text(ChoiceNames(kColorChoices, "|"))
       ->multi_option_policy(kLastWins);
-  app.add_option("--plugin", request.plugin,
-                 "Load a plug-in library and drive it as a host application does")
-      ->type_name("PATH")
+  // Read before the parser runs (ChosenTexts); declared here for --help and checking.
+  app.add_option("--lang", request.lang, text(texts.lang_help))
+      ->option_text(LanguageCodes("|"))
       ->multi_option_policy(kLastWins);
-  app.add_option("--answer", request.answers,
-                 "Answers to a display function's questions in order, instead of the "
-                 "defaults (repeatable; \\, is a comma inside an answer)")
-      ->type_name("FUNCTION=ANSWER[,ANSWER...]")
+  app.add_option("--plugin", request.plugin, text(texts.plugin_help))
+      ->type_name(text(texts.plugin_type))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--answer", request.answers, text(texts.answer_help))
+      ->type_name(text(texts.answer_type))
       ->allow_extra_args(false);
   return {month, year};
+}
+
+void TranslateHelp(CLI::App& app, const Texts& texts) {
+  app.description(std::string(texts.description));
+  app.footer(std::string(texts.footer));
+  const std::shared_ptr<CLI::FormatterBase> formatter = app.get_formatter();
+  formatter->label("Usage", std::string(texts.usage_label));
+  formatter->label("OPTIONS", std::string(texts.options_placeholder));
+  formatter->label("Positionals", std::string(texts.positionals_label));
+  formatter->label("Excludes", std::string(texts.excludes_label));
+  formatter->label("Needs", std::string(texts.needs_label));
 }
 
 // What is wrong with the combination of options, if anything: at most one of --name
 // (but with --next names), --month, --year, --days, --next and --plugin, and a date only
 // with --days or --next; --format not for --name or --plugin; --events only for
 // --format ics, --answer only for --plugin.
-std::optional<std::string> CombinationProblem(const Request& request) {
+std::optional<std::string> CombinationProblem(const Request& request, const Texts& texts) {
   const bool name_search = !request.names.empty() && !request.next;
   struct Mode {
     std::string_view name;
@@ -207,39 +197,44 @@ std::optional<std::string> CombinationProblem(const Request& request) {
                               {"--next", request.next.has_value(), true},
                               {"--plugin", request.plugin.has_value(), false}};
   std::optional<std::string_view> first;
-  if (request.date) first = "DATE";
+  if (request.date) first = texts.date_name;
   for (const Mode& mode : kWhatToShow) {
     if (!mode.given) continue;
-    if (first && !(*first == "DATE" && mode.takes_date)) return ConflictMessage(*first, mode.name);
+    if (first && !(*first == texts.date_name && mode.takes_date)) {
+      return ConflictMessage(texts, *first, mode.name);
+    }
     first = mode.name;
   }
   if (request.format && (name_search || request.plugin)) {
-    return ConflictMessage(name_search ? "--name" : "--plugin", "--format");
+    return ConflictMessage(texts, name_search ? "--name" : "--plugin", "--format");
   }
   if (!request.events.empty() && request.format != "ics") {
-    return NeedsMessage("--events", "--format ics");
+    return NeedsMessage(texts, "--events", "--format ics");
   }
-  if (!request.answers.empty() && !request.plugin) return NeedsMessage("--answer", "--plugin");
+  if (!request.answers.empty() && !request.plugin) {
+    return NeedsMessage(texts, "--answer", "--plugin");
+  }
   return std::nullopt;
 }
 
 // CLI11's parse errors in the tool's own words.
-std::string ParseErrorMessage(const CLI::App& app, const CLI::ParseError& error) {
+std::string ParseErrorMessage(const CLI::App& app, const CLI::ParseError& error,
+                              const Texts& texts) {
   if (dynamic_cast<const CLI::ExtrasError*>(&error) && !app.remaining().empty()) {
     const std::string first = app.remaining().front();
-    return first.size() > 1 && first.front() == '-' ? UnknownOptionMessage(first)
-                                                    : UnexpectedArgumentMessage(first);
+    return first.size() > 1 && first.front() == '-' ? UnknownOptionMessage(texts, first)
+                                                    : UnexpectedArgumentMessage(texts, first);
   }
   // CLI11 names the option first: "--days: 1 required N missing".
   const std::string_view what = error.what();
   for (const CLI::Option* option : app.get_options()) {
     const std::string name = option->get_name();
     if (what.starts_with(name + ':') || what.starts_with(name + ' ')) {
-      return option->get_expected_min() > 0 ? MissingValueMessage(name)
-                                            : UnwantedValueMessage(name);
+      return option->get_expected_min() > 0 ? MissingValueMessage(texts, name)
+                                            : UnwantedValueMessage(texts, name);
     }
   }
-  return CommandLineMessage(what);
+  return CommandLineMessage(texts, what);
 }
 
 int BadUsage(std::ostream& err, std::string_view message) {
@@ -251,6 +246,7 @@ int BadUsage(std::ostream& err, std::string_view message) {
 // where output goes.
 struct Context {
   const Request& request;
+  const Texts& texts;
   calendar::Date today;
   ExportFormat format;
   Style style;
@@ -264,16 +260,16 @@ std::optional<Value> Accepted(const Context& context, const Reading<Value>& read
                               std::string_view name, const std::string& text, std::string_view what,
                               std::string_view forms) {
   if (const Value* value = std::get_if<Value>(&reading)) return *value;
-  ReportError(context.err,
-              DateProblemMessage(name, text, what, forms, std::get<DateProblem>(reading)));
+  ReportError(context.err, DateProblemMessage(context.texts, name, text, what, forms,
+                                              std::get<DateProblem>(reading)));
   return std::nullopt;
 }
 
 // DATE, or today without one.
 std::optional<calendar::Date> FirstDate(const Context& context) {
   if (!context.request.date) return context.today;
-  return Accepted(context, ReadDate(*context.request.date, context.today), "DATE",
-                  *context.request.date, "a date", kDateForms);
+  return Accepted(context, ReadDate(*context.request.date, context.today), context.texts.date_name,
+                  *context.request.date, context.texts.what_date, context.texts.date_forms);
 }
 
 // SOURCE_DATE_EPOCH when set (output that builds reproduce), else the clock.
@@ -286,7 +282,8 @@ std::optional<std::int64_t> CalendarStamp(const Context& context) {
   if (text.empty() || error != std::errc{} || last != text.data() + text.size() || seconds < 0 ||
       seconds > kLastStamp) {
     ReportError(context.err,
-                BadValueMessage("SOURCE_DATE_EPOCH", text, "a time", kSourceDateEpochForm));
+                BadValueMessage(context.texts, "SOURCE_DATE_EPOCH", text, context.texts.what_time,
+                                context.texts.source_date_epoch_forms));
     return std::nullopt;
   }
   return seconds;
@@ -304,13 +301,13 @@ int Export(const Context& context, const std::vector<CalendarDay>& days,
     for (const std::string& event : context.request.events) {
       const auto content = Chosen(kEvents, event);
       if (!content) {
-        return BadUsage(context.err,
-                        NotAChoiceMessage("--events", event, ChoiceNames(kEvents, ", ")));
+        return BadUsage(context.err, NotAChoiceMessage(context.texts, "--events", event,
+                                                       ChoiceNames(kEvents, ", ")));
       }
       options.ics.** content = true;
     }
   }
-  WriteDays(context.out, days, context.format, options);
+  WriteDays(context.out, days, context.format, options, context.texts);
   return kExitSuccess;
 }
 
@@ -319,7 +316,7 @@ int ShowDay(const Context& context) {
   if (!date) return kExitUsage;
   const CalendarDay day = CalendarYear(date->year).Day(date->month, date->day);
   if (context.format != ExportFormat::kText) return Export(context, {day});
-  WriteDayReport(context.out, day, context.style);
+  WriteDayReport(context.out, day, context.texts, context.style);
   return kExitSuccess;
 }
 
@@ -328,14 +325,14 @@ int ShowMonth(const Context& context) {
   const std::optional<calendar::MonthOfYear> month =
       text.empty() ? calendar::MonthOfYear{static_cast<std::uint8_t>(context.today.month),
                                            context.today.year}
-                   : Accepted(context, ReadMonth(text, context.today), "--month", text, "a month",
-                              kMonthForms);
+                   : Accepted(context, ReadMonth(text, context.today), "--month", text,
+                              context.texts.what_month, context.texts.month_forms);
   if (!month) return kExitUsage;
   const CalendarYear year(month->year);
   if (context.format != ExportFormat::kText) {
     return Export(context, DaysOfMonth(year, month->month));
   }
-  WriteMonth(context.out, year, month->month, context.style);
+  WriteMonth(context.out, year, month->month, context.today, context.texts, context.style);
   return kExitSuccess;
 }
 
@@ -343,7 +340,8 @@ int ShowYear(const Context& context) {
   const std::string& text = *context.request.year;
   const std::optional<std::uint16_t> year =
       text.empty() ? context.today.year
-                   : Accepted(context, ReadYear(text), "--year", text, "a year", kYearForms);
+                   : Accepted(context, ReadYear(text), "--year", text, context.texts.what_year,
+                              context.texts.year_forms);
   if (!year) return kExitUsage;
   return Export(context, DaysOfYear(CalendarYear(*year)));
 }
@@ -353,8 +351,9 @@ int ShowDays(const Context& context) {
   const std::string& text = *context.request.days;
   const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), count);
   if (error != std::errc{} || last != text.data() + text.size() || count < 1 || count > kMostDays) {
-    return BadUsage(context.err, BadValueMessage("--days", text, "a number of days",
-                                                 "a whole number from 1 to 10000"));
+    return BadUsage(context.err,
+                    BadValueMessage(context.texts, "--days", text, context.texts.what_days,
+                                    context.texts.days_forms));
   }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
@@ -364,8 +363,8 @@ int ShowDays(const Context& context) {
 // False for a name that neither list holds, reported with the close names.
 bool Found(const Context& context, const std::string& name, const NameSearch& search) {
   if (!search.days.empty()) return true;
-  ReportError(context.err, UnknownNameMessage(name));
-  if (!search.close.empty()) context.err << CloseNamesHint(search.close) << '\n';
+  ReportError(context.err, UnknownNameMessage(context.texts, name));
+  if (!search.close.empty()) context.err << CloseNamesHint(context.texts, search.close) << '\n';
   return false;
 }
 
@@ -373,7 +372,7 @@ int ShowNameDays(const Context& context) {
   bool all_found = true;
   for (const std::string& name : context.request.names) {
     const NameSearch search = FindNameDays(name);
-    for (const NameDay& day : search.days) context.out << Texts().NameDayLine(day) << '\n';
+    for (const NameDay& day : search.days) context.out << NameDayLine(day, context.texts) << '\n';
     all_found = Found(context, name, search) && all_found;
   }
   return all_found ? kExitSuccess : kExitNotFound;
@@ -382,7 +381,7 @@ int ShowNameDays(const Context& context) {
 // With --name: a day of those names, or nothing when a name is in neither list; else a
 // day of the kind.
 std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context& context,
-                                                                   DayKind kind) {
+                                                                   KindOfDay kind) {
   if (context.request.names.empty()) {
     return [kind](const CalendarDay& day) { return IsOfKind(day, kind); };
   }
@@ -400,13 +399,14 @@ std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context
 }
 
 int ShowNext(const Context& context) {
-  const std::optional<DayKind> kind = Chosen(kDayKinds, context.request.next);
+  const std::optional<KindOfDay> kind = Chosen(kDayKinds, context.request.next);
   if (!kind) {
-    return BadUsage(context.err, NotAChoiceMessage("--next", *context.request.next,
+    return BadUsage(context.err, NotAChoiceMessage(context.texts, "--next", *context.request.next,
                                                    ChoiceNames(kDayKinds, ", ")));
   }
-  if (!context.request.names.empty() && *kind != DayKind::kNames) {
-    return BadUsage(context.err, ConflictMessage("--name", "--next " + *context.request.next));
+  if (!context.request.names.empty() && *kind != KindOfDay::kNames) {
+    return BadUsage(context.err,
+                    ConflictMessage(context.texts, "--name", "--next " + *context.request.next));
   }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
@@ -414,14 +414,15 @@ int ShowNext(const Context& context) {
   if (!wanted) return kExitNotFound;
   const std::optional<NextDay> next = FindNext(*first, *wanted);
   if (!next) {
-    ReportError(context.err, NoNextDayMessage(*context.request.next, FinnishDateText(*first)));
+    ReportError(context.err, NoNextDayMessage(context.texts, *context.request.next,
+                                              DateText(*first, context.texts)));
     return kExitNotFound;
   }
   if (context.format != ExportFormat::kText) {
     return Export(context, {next->day}, next->days_away);
   }
-  context.out << Texts().NextDayTitle(*kind, next->days_away) << '\n';
-  WriteDayReport(context.out, next->day, context.style);
+  context.out << NextDayTitle(*kind, next->days_away, context.texts) << '\n';
+  WriteDayReport(context.out, next->day, context.texts, context.style);
   return kExitSuccess;
 }
 
@@ -431,8 +432,8 @@ int HostPlugin(const Context& context) {
     std::optional<AnswerArgument> answer = ParseAnswerArgument(text);
     if (!answer) {
       return BadUsage(context.err,
-                      BadValueMessage("--answer", text, "an answer to a display function",
-                                      "FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)"));
+                      BadValueMessage(context.texts, "--answer", text, context.texts.what_answer,
+                                      context.texts.answer_forms));
     }
     host.answers.push_back(std::move(*answer));
   }
@@ -450,33 +451,35 @@ int Show(const Context& context) {
   return ShowDay(context);
 }
 
-int Run(const Request& request, std::ostream& out, std::ostream& err) {
-  if (const std::optional<std::string> problem = CombinationProblem(request)) {
+int Run(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
+  if (const std::optional<std::string> problem = CombinationProblem(request, texts)) {
     return BadUsage(err, *problem);
+  }
+  if (request.lang && !TextsForCode(*request.lang)) {
+    return BadUsage(err, NotAChoiceMessage(texts, "--lang", *request.lang, LanguageCodes(", ")));
   }
   const std::optional<ColorChoice> color = Chosen(kColorChoices, request.color);
   if (!color) {
-    return BadUsage(err,
-                    NotAChoiceMessage("--color", *request.color, ChoiceNames(kColorChoices, ", ")));
+    return BadUsage(
+        err, NotAChoiceMessage(texts, "--color", *request.color, ChoiceNames(kColorChoices, ", ")));
   }
   const std::optional<ExportFormat> format = Chosen(kFormats, request.format);
   if (!format) {
-    return BadUsage(err,
-                    NotAChoiceMessage("--format", *request.format, ChoiceNames(kFormats, ", ")));
+    return BadUsage(
+        err, NotAChoiceMessage(texts, "--format", *request.format, ChoiceNames(kFormats, ", ")));
   }
   calendar::Date today;
   calendar::RefreshCurrentDate(today);
-  return Show({request, today, *format, Style(UseColor(*color)), out, err});
+  return Show({request, texts, today, *format, StyleForStandardOutput(*color), out, err});
 }
 
 // Parses the arguments into `request`: nothing when the command is to run, else the exit
 // status after --help, --version or a parse error.
-std::optional<int> Parse(const std::vector<std::string>& arguments, Request& request,
-                         std::ostream& out, std::ostream& err) {
-  CLI::App app(kDescription, "kelotarhu");
-  app.footer(kExamples);
-  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION);
-  const OptionalValues optional_values = DefineOptions(app, request);
+std::optional<int> Parse(const std::vector<std::string>& arguments, const Texts& texts,
+                         Request& request, std::ostream& out, std::ostream& err) {
+  CLI::App app("", "kelotarhu");
+  TranslateHelp(app, texts);
+  const OptionalValues optional_values = DefineOptions(app, request, texts);
   std::vector<const char*> argv;
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());
   try {
@@ -484,7 +487,7 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, Request& req
   } catch (const CLI::Success& done) {  // --help or --version
     return app.exit(done, out, err);
   } catch (const CLI::ParseError& error) {
-    return BadUsage(err, ParseErrorMessage(app, error));
+    return BadUsage(err, ParseErrorMessage(app, error, texts));
   }
   // Given without a value: this month, this year.
   if (optional_values.month->count() > 0 && !request.month) request.month.emplace();
@@ -493,31 +496,53 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, Request& req
 }
 
 // The output goes to --output FILE in one piece, and only when all of it was made.
-int WriteFile(const std::string& path, const std::string& bytes, std::ostream& err) {
+int WriteFile(const std::string& path, const std::string& bytes, const Texts& texts,
+              std::ostream& err) {
   std::ofstream file(std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())),
                      std::ios::binary | std::ios::trunc);
   if (file) file << bytes;
   if (file) file.close();
   if (file) return kExitSuccess;
   const int error = errno;
-  ReportError(err, FileWriteFailureMessage(
-                       path, error ? std::generic_category().message(error) : "unknown error"));
+  ReportError(err,
+              FileWriteFailureMessage(
+                  texts, path, error ? std::generic_category().message(error) : "unknown error"));
   return kExitWriteFailure;
+}
+
+// The --lang value on the command line, read before the parser is set up, since the
+// parser's own help and messages are in the language.
+std::optional<std::string_view> LanguageArgument(const std::vector<std::string>& arguments) {
+  std::optional<std::string_view> code;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    if (argument == "--") break;
+    if (argument == "--lang" && i + 1 < arguments.size()) code = arguments[++i];
+    if (argument.starts_with("--lang=")) code = argument.substr(7);
+  }
+  return code;
 }
 
 }  // namespace
 
+const Texts& ChosenTexts(const std::vector<std::string>& arguments) {
+  const std::optional<std::string_view> code = LanguageArgument(arguments);
+  const Texts* texts = code ? TextsForCode(*code) : nullptr;
+  return texts ? *texts : TextsOfEnvironment();
+}
+
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
+  const Texts& texts = ChosenTexts(arguments);
   Request request;
-  std::optional<int> status = Parse(arguments, request, out, err);
+  std::optional<int> status = Parse(arguments, texts, request, out, err);
   if (!status && request.output) {
     std::ostringstream bytes;
-    status = Run(request, bytes, err);
-    if (status == kExitSuccess) status = WriteFile(*request.output, bytes.str(), err);
+    status = Run(request, texts, bytes, err);
+    if (status == kExitSuccess) status = WriteFile(*request.output, bytes.str(), texts, err);
   }
-  if (!status) status = Run(request, out, err);
-  if (status == kExitUsage) err << kUsageHint << '\n';
+  if (!status) status = Run(request, texts, out, err);
+  if (status == kExitUsage) err << texts.usage_hint << '\n';
   return *status;
 }
 

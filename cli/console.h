@@ -7,8 +7,9 @@
 
 namespace kelotarhu::cli {
 
-// Standard output and error carry UTF-8 bytes unchanged (on Windows: the UTF-8 code
-// page and binary mode, so that no CR is added before LF).
+// Sets up standard output and error to carry the tool's UTF-8 text: to a file or pipe
+// unchanged (on Windows in binary mode, so that no CR is added before LF), to a Windows
+// console as whole lines of wide characters.
 void PrepareConsole();
 
 // The command-line arguments in UTF-8, program name first.
@@ -18,7 +19,18 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // write that failed.
 int WriteStandardOutput(std::string_view bytes);
 
-// Whether standard output is a terminal that shows ANSI colours.
-bool StandardOutputTakesColor();
+enum class OutputKind {
+  kTerminal,               // shows colour escapes (on Windows 10 and later, turned on here)
+  kConsoleWithoutEscapes,  // an older Windows console: escapes would show as text
+  kNotTerminal,            // a file or a pipe
+};
+
+// What standard output is. On Windows this turns on the console's escape processing
+// where it has one, and the console gets its old mode back at exit.
+OutputKind StandardOutputKind();
+
+// The language of the system's user interface as a locale name ("fi", "sv", "en"), for
+// a system without locale variables; empty where the locale variables are the way.
+std::string UserInterfaceLanguage();
 
 }  // namespace kelotarhu::cli

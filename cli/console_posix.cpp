@@ -23,6 +23,10 @@ int WriteStandardOutput(std::string_view bytes) {
   return 0;
 }
 
-bool StandardOutputTakesColor() { return isatty(STDOUT_FILENO) == 1; }
+OutputKind StandardOutputKind() {
+  return isatty(STDOUT_FILENO) == 1 ? OutputKind::kTerminal : OutputKind::kNotTerminal;
+}
+
+std::string UserInterfaceLanguage() { return {}; }
 
 }  // namespace kelotarhu::cli

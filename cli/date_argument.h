@@ -10,14 +10,6 @@
 
 namespace kelotarhu::cli {
 
-// Shown to the user whenever an argument is not one of these forms.
-inline constexpr std::string_view kDateForms =
-    "YYYY-MM-DD (2026-12-06), D.M.YYYY (6.12.2026), D.M. (this year), today, tomorrow, "
-    "yesterday, or +N or -N days from today";
-inline constexpr std::string_view kMonthForms =
-    "YYYY-MM (2026-12), M.YYYY (12.2026) or M (this year's)";
-inline constexpr std::string_view kYearForms = "YYYY (2026)";
-
 // Why a text is not a date, month or year, with the numbers as they were read.
 struct DateProblem {
   enum Kind {

@@ -30,15 +30,15 @@ std::vector<CalendarDay> DaysFrom(calendar::Date first, int count) {
   return days;
 }
 
-bool IsOfKind(const CalendarDay& day, DayKind kind) {
+bool IsOfKind(const CalendarDay& day, KindOfDay kind) {
   switch (kind) {
-    case DayKind::kRed:
+    case KindOfDay::kRed:
       return day.red_day;
-    case DayKind::kFlag:
+    case KindOfDay::kFlag:
       return day.flag_day;
-    case DayKind::kFeast:
+    case KindOfDay::kFeast:
       return !day.feasts.empty();
-    case DayKind::kNames:
+    case KindOfDay::kNames:
       return !day.finnish_names.empty() || !day.swedish_names.empty();
   }
   return false;

@@ -12,9 +12,10 @@ namespace kelotarhu::cli {
 // `count` days from `first` on, fewer where the calendar ends (31.12.9999).
 std::vector<CalendarDay> DaysFrom(calendar::Date first, int count);
 
-enum class DayKind { kRed, kFlag, kFeast, kNames };
+// In this order wherever the kinds are listed.
+enum class KindOfDay { kRed, kFlag, kFeast, kNames };
 
-bool IsOfKind(const CalendarDay& day, DayKind kind);
+bool IsOfKind(const CalendarDay& day, KindOfDay kind);
 
 struct NextDay {
   CalendarDay day;

@@ -1,22 +1,52 @@
-// One day as a few lines for a person to read.
+// One day in words for a person to read, in the chosen language; and the pieces of it
+// that the month grid and the year list share.
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/calendar_day.h"
+#include "cli/day_range.h"
+#include "cli/name_search.h"
 #include "cli/style.h"
+#include "cli/texts.h"
 
 namespace kelotarhu::cli {
 
 // "-" in place of an empty text.
 std::string DashIfEmpty(const std::string& text);
 
-// Feasts of a day joined for a line of text, as the calendar joins them.
-std::string JoinedFeasts(const CalendarDay& day);
+// Feast names joined for a line of text, as the calendar joins them.
+std::string JoinedFeasts(const std::vector<std::string>& feasts);
 
-// The feasts ("-" for none), on a red day followed by " (red day)" and painted red.
-std::string MarkedFeasts(const CalendarDay& day, const Style& style);
+// The day's feasts in the language: Finnish as the calendar names them.
+std::vector<std::string> FeastsIn(const CalendarDay& day, const Texts& texts);
 
-void WriteDayReport(std::ostream& out, const CalendarDay& day, const Style& style);
+// The weekday as written mid-sentence ("sunnuntai", "söndag", "Sunday").
+std::string_view WeekdayName(const CalendarDay& day, const Texts& texts);
+
+// The widest weekday name of the language, in columns.
+std::size_t WeekdayColumns(const Texts& texts);
+
+// "* punainen päivä   + liputuspäivä": the two marks in words.
+std::string MarkLegend(const Texts& texts, const Style& style);
+
+// "6.12.2026", or "6 December 2026" where the language writes dates so.
+std::string DateText(calendar::Date date, const Texts& texts);
+
+// "Punainen päivä ja liputuspäivä", "Liputuspäivä"; empty on other days.
+std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style);
+
+// Where the name search found a name: "Anna  9.12.  Finnish and Swedish list".
+std::string NameDayLine(const NameDay& day, const Texts& texts);
+
+// Before the next day of a kind: "Next flag day: tomorrow".
+std::string NextDayTitle(KindOfDay kind, int days_away, const Texts& texts);
+
+// The weekday, date and week; the feasts; red day and flag day in words; the names. A
+// line with nothing to say is left out.
+void WriteDayReport(std::ostream& out, const CalendarDay& day, const Texts& texts,
+                    const Style& style);
 
 }  // namespace kelotarhu::cli

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "cli/texts.h"
+#include "cli/day_report.h"
+#include "cli/language.h"
 
 namespace kelotarhu::cli {
 namespace {
@@ -50,21 +51,28 @@ class EventWriter {
   std::string stamp_;
 };
 
-void WriteEventsOfDay(EventWriter& events, const CalendarDay& day, const IcsContent& content) {
-  const ToolTexts& texts = Texts();
+// "Flag day: Independence Day", or "Flag day" alone on a day without a feast.
+std::string FlagDaySummary(const std::vector<std::string>& feasts, const Texts& texts) {
+  const std::string joined = JoinedFeasts(feasts);
+  return Capitalised(texts.flag_day) + (joined.empty() ? "" : ": " + joined);
+}
+
+void WriteEventsOfDay(EventWriter& events, const CalendarDay& day, const IcsContent& content,
+                      const Texts& texts) {
+  const std::vector<std::string> feasts = FeastsIn(day, texts);
   if (content.feasts) {
-    for (std::size_t i = 0; i < day.feasts.size(); ++i) {
-      events.Write(day.date, "feast-" + std::to_string(i + 1), day.feasts[i]);
+    for (std::size_t i = 0; i < feasts.size(); ++i) {
+      events.Write(day.date, "feast-" + std::to_string(i + 1), feasts[i]);
     }
   }
   if (content.flag_days && day.flag_day) {
-    events.Write(day.date, "flag", texts.FlagDayEvent(day.feasts));
+    events.Write(day.date, "flag", FlagDaySummary(feasts, texts));
   }
   if (content.finnish_names && !day.finnish_names.empty()) {
-    events.Write(day.date, "names-fi", texts.FinnishNamesEvent(day.finnish_names));
+    events.Write(day.date, "names-fi", Fill(texts.finnish_names_event, {day.finnish_names}));
   }
   if (content.swedish_names && !day.swedish_names.empty()) {
-    events.Write(day.date, "names-sv", texts.SwedishNamesEvent(day.swedish_names));
+    events.Write(day.date, "names-sv", Fill(texts.swedish_names_event, {day.swedish_names}));
   }
 }
 
@@ -110,15 +118,17 @@ std::string FoldedLine(std::string_view line) {
   return folded.append(line).append("\r\n");
 }
 
-void WriteIcs(std::ostream& out, const std::vector<CalendarDay>& days, const IcsContent& content) {
+void WriteIcs(std::ostream& out, const std::vector<CalendarDay>& days, const IcsContent& content,
+              const Texts& texts) {
   EventWriter events(out, IcsTimestamp(content.stamp));
   events.Line("BEGIN:VCALENDAR");
   events.Line("VERSION:2.0");
-  events.Line(std::string("PRODID:-//Kelotarhu//kelotarhu " KELOTARHU_VERSION "//") +
-              std::string(Texts().ics_language));
+  std::string language(texts.code);  // PRODID ends with the language, in capitals
+  for (char& c : language) c = static_cast<char>(c - 'a' + 'A');
+  events.Line("PRODID:-//Kelotarhu//kelotarhu " KELOTARHU_VERSION "//" + language);
   events.Line("CALSCALE:GREGORIAN");
   events.Line("METHOD:PUBLISH");
-  for (const CalendarDay& day : days) WriteEventsOfDay(events, day, content);
+  for (const CalendarDay& day : days) WriteEventsOfDay(events, day, content, texts);
   events.Line("END:VCALENDAR");
 }
 

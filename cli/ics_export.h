@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/calendar_day.h"
+#include "cli/texts.h"
 
 namespace kelotarhu::cli {
 
@@ -37,8 +38,10 @@ std::string IcsText(std::string_view text);
 std::string FoldedLine(std::string_view line);
 
 // A VCALENDAR with PRODID, VERSION and CALSCALE and a VEVENT for each thing `content`
-// asks for: all-day DATE values with DTEND on the next day, and a UID that names the
-// day and the event, the same in every run.
-void WriteIcs(std::ostream& out, const std::vector<CalendarDay>& days, const IcsContent& content);
+// asks for, named in the language of `texts`: all-day DATE values with DTEND on the
+// next day, and a UID that names the day and the event, the same in every run and
+// every language.
+void WriteIcs(std::ostream& out, const std::vector<CalendarDay>& days, const IcsContent& content,
+              const Texts& texts);
 
 }  // namespace kelotarhu::cli

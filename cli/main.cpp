@@ -8,8 +8,8 @@
 
 int main(int argc, char** argv) {
   kelotarhu::cli::PrepareConsole();
+  const std::vector<std::string> arguments = kelotarhu::cli::Utf8Arguments(argc, argv);
   kelotarhu::cli::CheckedOutput out;
-  const int status = kelotarhu::cli::RunCommandLine(kelotarhu::cli::Utf8Arguments(argc, argv),
-                                                    out.stream(), std::cerr);
-  return out.Finish(status, std::cerr);
+  const int status = kelotarhu::cli::RunCommandLine(arguments, out.stream(), std::cerr);
+  return out.Finish(status, kelotarhu::cli::ChosenTexts(arguments), std::cerr);
 }

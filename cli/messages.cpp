@@ -1,36 +1,34 @@
 #include "cli/messages.h"
 
-#include <array>
 #include <cstdio>
+
+#include "cli/language.h"
 
 namespace kelotarhu::cli {
 namespace {
 
 constexpr std::string_view kCut = "...";
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 // Why a date that was read as numbers does not exist.
-std::string DateProblemReason(const DateProblem& problem) {
+std::string DateProblemReason(const Texts& texts, const DateProblem& problem) {
   switch (problem.kind) {
     case DateProblem::kUnreadable:
       break;
     case DateProblem::kYearOutOfRange:
-      return "the calendar holds the years 1 to 9999";
+      return std::string(texts.year_out_of_range);
     case DateProblem::kNoSuchMonth:
-      return "there is no month " + std::to_string(problem.month);
-    case DateProblem::kNoSuchDay:
-      return std::string(kMonthNames[static_cast<std::size_t>(problem.month - 1)]) + ' ' +
-             std::to_string(problem.year) + " has " +
-             std::to_string(calendar::MonthLength({static_cast<std::uint8_t>(problem.month),
-                                                   static_cast<std::uint16_t>(problem.year)})) +
-             " days";
+      return Fill(texts.no_such_month, {std::to_string(problem.month)});
+    case DateProblem::kNoSuchDay: {
+      const int days = calendar::MonthLength(
+          {static_cast<std::uint8_t>(problem.month), static_cast<std::uint16_t>(problem.year)});
+      return Fill(texts.no_such_day,
+                  {texts.months[static_cast<std::size_t>(problem.month - 1)],
+                   std::to_string(problem.year), std::to_string(days)});
+    }
     case DateProblem::kNotLeapYear:
-      return std::to_string(problem.year) + " is not a leap year";
+      return Fill(texts.not_leap_year, {std::to_string(problem.year)});
     case DateProblem::kBeyondCalendar:
-      return "the calendar goes from 1.1.1 to 31.12.9999";
+      return std::string(texts.beyond_calendar);
   }
   return {};
 }
@@ -103,73 +101,75 @@ std::string Quoted(std::string_view argument) {
   return '"' + shown + '"';
 }
 
-std::string UnknownOptionMessage(std::string_view option) {
-  return "unknown option " + Quoted(option);
+std::string UnknownOptionMessage(const Texts& texts, std::string_view option) {
+  return Fill(texts.unknown_option, {Quoted(option)});
 }
 
-std::string UnexpectedArgumentMessage(std::string_view argument) {
-  return "unexpected argument " + Quoted(argument) + " (one date at most)";
+std::string UnexpectedArgumentMessage(const Texts& texts, std::string_view argument) {
+  return Fill(texts.unexpected_argument, {Quoted(argument)});
 }
 
-std::string MissingValueMessage(std::string_view option) {
-  return std::string(option) + " needs a value";
+std::string MissingValueMessage(const Texts& texts, std::string_view option) {
+  return Fill(texts.value_missing, {option});
 }
 
-std::string UnwantedValueMessage(std::string_view option) {
-  return std::string(option) + " takes no value";
+std::string UnwantedValueMessage(const Texts& texts, std::string_view option) {
+  return Fill(texts.value_unwanted, {option});
 }
 
-std::string ConflictMessage(std::string_view option, std::string_view other) {
-  return std::string(option) + " and " + std::string(other) + " cannot be used together";
+std::string ConflictMessage(const Texts& texts, std::string_view option, std::string_view other) {
+  return Fill(texts.conflict, {option, other});
 }
 
-std::string NeedsMessage(std::string_view option, std::string_view needed) {
-  return std::string(option) + " works only with " + std::string(needed);
+std::string NeedsMessage(const Texts& texts, std::string_view option, std::string_view needed) {
+  return Fill(texts.works_only_with, {option, needed});
 }
 
-std::string NotAChoiceMessage(std::string_view option, std::string_view value,
+std::string NotAChoiceMessage(const Texts& texts, std::string_view option, std::string_view value,
                               std::string_view choices) {
-  return std::string(option) + ' ' + Quoted(value) + " is not one of " + std::string(choices);
+  return Fill(texts.not_a_choice, {option, Quoted(value), choices});
 }
 
-std::string BadValueMessage(std::string_view name, std::string_view value, std::string_view what,
-                            std::string_view forms) {
-  return std::string(name) + ' ' + Quoted(value) + " is not " + std::string(what) +
-         "; write it as " + std::string(forms);
+std::string BadValueMessage(const Texts& texts, std::string_view name, std::string_view value,
+                            std::string_view what, std::string_view forms) {
+  return Fill(texts.bad_argument, {name, Quoted(value), what, forms});
 }
 
-std::string WriteFailureMessage(std::string_view reason) {
-  return "cannot write the output: " + std::string(reason);
+std::string WriteFailureMessage(const Texts& texts, std::string_view reason) {
+  return Fill(texts.write_failure, {reason});
 }
 
-std::string FileWriteFailureMessage(std::string_view path, std::string_view reason) {
-  return "cannot write " + Quoted(path) + ": " + std::string(reason);
+std::string FileWriteFailureMessage(const Texts& texts, std::string_view path,
+                                    std::string_view reason) {
+  return Fill(texts.file_write_failure, {Quoted(path), reason});
 }
 
-std::string DateProblemMessage(std::string_view name, std::string_view value, std::string_view what,
-                               std::string_view forms, const DateProblem& problem) {
-  if (problem.kind == DateProblem::kUnreadable) return BadValueMessage(name, value, what, forms);
-  return std::string(name) + ' ' + Quoted(value) + " is not " + std::string(what) + ": " +
-         DateProblemReason(problem);
+std::string DateProblemMessage(const Texts& texts, std::string_view name, std::string_view value,
+                               std::string_view what, std::string_view forms,
+                               const DateProblem& problem) {
+  if (problem.kind == DateProblem::kUnreadable) {
+    return BadValueMessage(texts, name, value, what, forms);
+  }
+  return Fill(texts.date_problem, {name, Quoted(value), what, DateProblemReason(texts, problem)});
 }
 
-std::string UnknownNameMessage(std::string_view name) {
-  return "neither the Finnish nor the Swedish list holds the name " + Quoted(name);
+std::string UnknownNameMessage(const Texts& texts, std::string_view name) {
+  return Fill(texts.unknown_name, {Quoted(name)});
 }
 
-std::string CloseNamesHint(const std::vector<std::string>& names) {
-  std::string hint = "Close names: ";
-  for (std::size_t i = 0; i < names.size(); ++i) hint.append(i ? ", " : "").append(names[i]);
-  return hint + '.';
+std::string CloseNamesHint(const Texts& texts, const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& name : names) joined.append(joined.empty() ? "" : ", ").append(name);
+  return Fill(texts.close_names, {joined});
 }
 
-std::string NoNextDayMessage(std::string_view kind, std::string_view first_date) {
-  return "no day of the kind \"" + std::string(kind) + "\" from " + std::string(first_date) +
-         " to the end of the calendar, 31.12.9999";
+std::string NoNextDayMessage(const Texts& texts, std::string_view kind,
+                             std::string_view first_date) {
+  return Fill(texts.no_next_day, {kind, first_date});
 }
 
-std::string CommandLineMessage(std::string_view problem) {
-  return "cannot read the command line: " + Quoted(problem);
+std::string CommandLineMessage(const Texts& texts, std::string_view problem) {
+  return Fill(texts.bad_command_line, {Quoted(problem)});
 }
 
 void ReportError(std::ostream& err, std::string_view message) {

@@ -1,97 +1,114 @@
 #include "cli/month_grid.h"
 
-#include <array>
-#include <iomanip>
-#include <sstream>
 #include <string_view>
 
 #include "cli/day_report.h"
+#include "cli/language.h"
 
 namespace kelotarhu::cli {
 namespace {
 
-// UTF-8.
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Tammikuu",        "Helmikuu", "Maaliskuu", "Huhtikuu", "Toukokuu",  "Kes\xC3\xA4kuu",
-    "Hein\xC3\xA4kuu", "Elokuu",   "Syyskuu",   "Lokakuu",  "Marraskuu", "Joulukuu"};
+// Week lines: the week number, then a cell per day of blank, day number (right-aligned
+// under the weekday's abbreviation), red-day mark and flag-day mark.
+constexpr std::size_t kWeekColumns = 3;
+constexpr std::size_t kNumberColumns = 2;
+constexpr std::size_t kCellColumns = 1 + kNumberColumns + kRedDayMark.size() + kFlagDayMark.size();
+static_assert(kCellColumns == 5);
+constexpr std::size_t kGridColumns = kWeekColumns + 7 * kCellColumns;
 
-// Week number column, then Monday to Sunday.
-constexpr std::string_view kHeader = " vk  ma   ti   ke   to   pe   la   su";
-constexpr int kWeekColumnWidth = 3;
-constexpr std::string_view kEmptyCell = "     ";
-// Without colours a red day carries this mark in place of the red.
-constexpr std::string_view kRedMark = "*";
-
-// " dd" and two marks: red (plain text only) and flag; five columns in all.
-std::string Cell(const CalendarDay& day, const Style& style) {
-  std::ostringstream number;
-  number << std::setw(2) << day.date.day;
-  const std::string red_mark = day.red_day && !style.color() ? std::string(kRedMark) : " ";
-  return ' ' + (day.red_day ? style.Red(number.str()) : number.str()) + red_mark +
-         (day.flag_day ? style.FlagMark() : " ");
-}
-
-void WriteTitle(std::ostream& out, int month, std::uint16_t year) {
-  const std::string title =
-      std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + ' ' + std::to_string(year);
-  const std::size_t indent = (kHeader.size() - title.size()) / 2;
-  out << std::string(indent, ' ') << title << '\n' << kHeader << '\n';
-}
-
-std::string WeekNumberCell(calendar::Date date) {
-  std::ostringstream cell;
-  cell << std::setw(kWeekColumnWidth) << IsoWeekNumber(date);
-  return cell.str();
-}
-
-// A week's line without the blanks after its last day.
-void WriteWeek(std::ostream& out, std::string line) {
+// A line without the blanks after its last mark.
+void WriteLine(std::ostream& out, std::string line) {
   line.erase(line.find_last_not_of(' ') + 1);
   out << line << '\n';
 }
 
-void WriteWeeks(std::ostream& out, const std::vector<CalendarDay>& days, const Style& style) {
+void WriteTitle(std::ostream& out, int month, std::uint16_t year, const Texts& texts) {
+  const std::string title =
+      Capitalised(texts.months[static_cast<std::size_t>(month - 1)]) + ' ' + std::to_string(year);
+  out << std::string((kGridColumns - Columns(title)) / 2, ' ') << title << '\n';
+  std::string header = PadLeft(texts.week_abbreviation, kWeekColumns);
+  for (const std::string_view weekday : texts.weekday_abbreviations) {
+    header += ' ' + PadLeft(weekday, kNumberColumns) + "  ";
+  }
+  WriteLine(out, header);
+}
+
+std::string DayNumber(int day) { return PadLeft(std::to_string(day), kNumberColumns); }
+
+// A red day's number and mark are painted in one piece: fewer escapes in a line.
+std::string Cell(const CalendarDay& day, bool today, const Style& style) {
+  const std::string number = DayNumber(day.date.day);
+  std::string shown;
+  if (today) {
+    shown = style.Today(number, day.red_day) + style.RedDayMark(day.red_day);
+  } else if (day.red_day) {
+    shown = style.Red(number + std::string(kRedDayMark));
+  } else {
+    shown = number + style.RedDayMark(false);
+  }
+  return ' ' + shown + style.FlagDayMark(day.flag_day);
+}
+
+std::string WeekNumberCell(calendar::Date date) {
+  return PadLeft(std::to_string(IsoWeekNumber(date)), kWeekColumns);
+}
+
+// `today`: the day of the month to highlight, or 0.
+void WriteWeeks(std::ostream& out, const std::vector<CalendarDay>& days, int today,
+                const Style& style) {
   int column = IsoWeekday(days.front().date) - 1;  // Monday = 0
-  std::string line = WeekNumberCell(days.front().date);
-  for (int i = 0; i < column; ++i) line += kEmptyCell;
+  std::string line = WeekNumberCell(days.front().date) + std::string(column * kCellColumns, ' ');
   for (const CalendarDay& day : days) {
     if (column == 7) {
-      WriteWeek(out, line);
+      WriteLine(out, line);
       line = WeekNumberCell(day.date);
       column = 0;
     }
-    line += Cell(day, style);
+    line += Cell(day, day.date.day == today, style);
     ++column;
   }
-  WriteWeek(out, line);
+  WriteLine(out, line);
 }
 
-void WriteLegend(std::ostream& out, const Style& style) {
-  const std::string red_sample = style.color() ? style.Red("red") : std::string(kRedMark);
-  out << red_sample << " red day   " << style.FlagMark() << " flag day\n";
+// The marks in words; and today's number as it stands out, when it is in the grid.
+void WriteLegend(std::ostream& out, int today, const Texts& texts, const Style& style) {
+  out << MarkLegend(texts, style);
+  if (today != 0) out << "   " << style.Today(DayNumber(today), false) << ' ' << texts.today;
+  out << '\n';
 }
 
-void WriteFeastList(std::ostream& out, const std::vector<CalendarDay>& days, const Style& style) {
+// "6.12." in Finnish and Swedish; in English the day alone, as the title names the month.
+std::string DayOfMonthText(calendar::Date date, const Texts& texts) {
+  if (texts.month_names_in_dates) return std::to_string(date.day);
+  return std::to_string(date.day) + '.' + std::to_string(date.month) + '.';
+}
+
+void WriteFeastList(std::ostream& out, const std::vector<CalendarDay>& days, const Texts& texts,
+                    const Style& style) {
+  const std::size_t weekday_columns = WeekdayColumns(texts);
+  const std::size_t date_columns = Columns(DayOfMonthText(days.back().date, texts));
   for (const CalendarDay& day : days) {
     if (day.feasts.empty() && !day.flag_day) continue;
-    const std::string date =
-        std::to_string(day.date.day) + '.' + std::to_string(day.date.month) + '.';
-    out << std::setw(6) << date << ' ' << std::left << std::setw(12) << day.weekday << std::right
-        << MarkedFeasts(day, style);
-    if (day.flag_day) out << "  " << style.FlagMark() << " flag day";
-    out << '\n';
+    const std::string feasts = JoinedFeasts(FeastsIn(day, texts));
+    out << PadLeft(DayOfMonthText(day.date, texts), date_columns) << ' '
+        << PadRight(WeekdayName(day, texts), weekday_columns) << ' '
+        << style.RedDayMark(day.red_day) << style.FlagDayMark(day.flag_day) << ' '
+        << (day.red_day ? style.Red(feasts) : feasts) << '\n';
   }
 }
 
 }  // namespace
 
-void WriteMonth(std::ostream& out, const CalendarYear& year, int month, const Style& style) {
+void WriteMonth(std::ostream& out, const CalendarYear& year, int month, calendar::Date today,
+                const Texts& texts, const Style& style) {
   const std::vector<CalendarDay> days = DaysOfMonth(year, month);
-  WriteTitle(out, month, year.year());
-  WriteWeeks(out, days, style);
-  WriteLegend(out, style);
+  const int highlighted =
+      style.highlight_today() && today.year == year.year() && today.month == month ? today.day : 0;
+  WriteTitle(out, month, year.year(), texts);
+  WriteWeeks(out, days, highlighted, style);
+  WriteLegend(out, highlighted, texts, style);
   out << '\n';
-  WriteFeastList(out, days, style);
+  WriteFeastList(out, days, texts, style);
 }
 
 }  // namespace kelotarhu::cli

@@ -1,14 +1,17 @@
 // A month as Finnish calendars draw it: weeks from Monday with their ISO week numbers,
-// then the month's feasts and flag days.
+// a legend of the marks, then the month's feasts and flag days.
 #pragma once
 
 #include <ostream>
 
 #include "cli/calendar_day.h"
 #include "cli/style.h"
+#include "cli/texts.h"
 
 namespace kelotarhu::cli {
 
-void WriteMonth(std::ostream& out, const CalendarYear& year, int month, const Style& style);
+// `today` stands out when the month holds it and the style highlights today.
+void WriteMonth(std::ostream& out, const CalendarYear& year, int month, calendar::Date today,
+                const Texts& texts, const Style& style);
 
 }  // namespace kelotarhu::cli

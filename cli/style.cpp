@@ -7,10 +7,11 @@
 namespace kelotarhu::cli {
 namespace {
 
+// Plain red and reverse video: readable on dark and light backgrounds alike.
 constexpr std::string_view kRed = "\x1b[31m";
-constexpr std::string_view kBlue = "\x1b[34m";
+constexpr std::string_view kReverse = "\x1b[7m";
+constexpr std::string_view kRedReverse = "\x1b[7;31m";
 constexpr std::string_view kReset = "\x1b[0m";
-constexpr std::string_view kFlagMark = "+";
 
 std::string Painted(std::string_view colour, std::string_view text) {
   return std::string(colour).append(text).append(kReset);
@@ -23,26 +24,39 @@ bool ColorUnwanted() {
   return (no_color && *no_color) || (term && std::string_view(term) == "dumb");
 }
 
-}  // namespace
-
-bool UseColor(ColorChoice choice) {
+bool WantsColor(ColorChoice choice, OutputKind output) {
   switch (choice) {
     case ColorChoice::kAlways:
-      return true;
+      return output != OutputKind::kConsoleWithoutEscapes;
     case ColorChoice::kNever:
       return false;
     case ColorChoice::kAuto:
       break;
   }
-  return !ColorUnwanted() && StandardOutputTakesColor();
+  return output == OutputKind::kTerminal && !ColorUnwanted();
 }
+
+}  // namespace
 
 std::string Style::Red(std::string_view text) const {
   return color_ ? Painted(kRed, text) : std::string(text);
 }
 
-std::string Style::FlagMark() const {
-  return color_ ? Painted(kBlue, kFlagMark) : std::string(kFlagMark);
+std::string Style::Today(std::string_view text, bool red_day) const {
+  if (!color_ || !highlight_today_) return red_day ? Red(text) : std::string(text);
+  return Painted(red_day ? kRedReverse : kReverse, text);
+}
+
+std::string Style::RedDayMark(bool red_day) const { return red_day ? Red(kRedDayMark) : " "; }
+
+std::string Style::FlagDayMark(bool flag_day) const {
+  return flag_day ? std::string(kFlagDayMark) : " ";
+}
+
+Style StyleForStandardOutput(ColorChoice choice) {
+  const OutputKind output = StandardOutputKind();
+  const bool color = WantsColor(choice, output);
+  return Style(color, color && output == OutputKind::kTerminal);
 }
 
 }  // namespace kelotarhu::cli

@@ -1,4 +1,5 @@
-// How red days and flag days stand out: colours on a terminal, marks in plain text.
+// How red days, flag days and today stand out: marks that read the same with and
+// without colour, and colours on a terminal that shows them.
 #pragma once
 
 #include <string>
@@ -8,21 +9,33 @@ namespace kelotarhu::cli {
 
 enum class ColorChoice { kAuto, kAlways, kNever };
 
-// Whether output to standard output gets colours: `auto` asks the console.
-bool UseColor(ColorChoice choice);
+// One column each, so that a day with one mark lines up with a day with both.
+inline constexpr std::string_view kRedDayMark = "*";
+inline constexpr std::string_view kFlagDayMark = "+";
 
 class Style {
  public:
-  explicit Style(bool color) : color_(color) {}
+  Style(bool color, bool highlight_today) : color_(color), highlight_today_(highlight_today) {}
 
   bool color() const { return color_; }
-  // A red day's text: red on a terminal, as it stands otherwise.
+  // Today stands out only on a terminal, where a person looks at the month.
+  bool highlight_today() const { return highlight_today_; }
+
+  // A red day's text: red where colours show, as it stands otherwise.
   std::string Red(std::string_view text) const;
-  // The mark after a flag day (blue on a terminal).
-  std::string FlagMark() const;
+  // Today's date in reverse video, red on a red day.
+  std::string Today(std::string_view text, bool red_day) const;
+  // The marks of a day, or blanks of the same width.
+  std::string RedDayMark(bool red_day) const;
+  std::string FlagDayMark(bool flag_day) const;
 
  private:
   bool color_;
+  bool highlight_today_;
 };
+
+// The style for standard output: `auto` asks the console and the environment (NO_COLOR,
+// TERM=dumb); no choice brings escapes to a console that would show them as text.
+Style StyleForStandardOutput(ColorChoice choice);
 
 }  // namespace kelotarhu::cli

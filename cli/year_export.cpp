@@ -1,10 +1,10 @@
 #include "cli/year_export.h"
 
-#include <iomanip>
 #include <nlohmann/json.hpp>
 #include <string_view>
 
 #include "cli/day_report.h"
+#include "cli/language.h"
 
 namespace kelotarhu::cli {
 namespace {
@@ -14,13 +14,17 @@ constexpr std::string_view kNameSeparator = ", ";
 // Opens a UTF-8 file for a spreadsheet, which would otherwise guess the code page.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-void WriteText(std::ostream& out, const std::vector<CalendarDay>& days) {
-  out << "R = red day, F = flag day; names: Finnish | Swedish\n";
+// A legend of the marks and the name columns, then a line per day.
+void WriteText(std::ostream& out, const std::vector<CalendarDay>& days, const Texts& texts) {
+  const Style plain(false, false);
+  out << MarkLegend(texts, plain) << "   " << texts.finnish_names << " | " << texts.swedish_names
+      << '\n';
+  const std::size_t weekday_columns = WeekdayColumns(texts);
   for (const CalendarDay& day : days) {
-    out << IsoDateText(day.date) << "  " << std::left << std::setw(12) << day.weekday << std::right
-        << (day.red_day ? 'R' : '-') << (day.flag_day ? 'F' : '-') << "  "
-        << DashIfEmpty(JoinedFeasts(day)) << "  |  " << DashIfEmpty(day.finnish_names) << "  |  "
-        << DashIfEmpty(day.swedish_names) << '\n';
+    out << IsoDateText(day.date) << "  " << PadRight(WeekdayName(day, texts), weekday_columns)
+        << "  " << plain.RedDayMark(day.red_day) << plain.FlagDayMark(day.flag_day) << "  "
+        << DashIfEmpty(JoinedFeasts(FeastsIn(day, texts))) << "  |  "
+        << DashIfEmpty(day.finnish_names) << "  |  " << DashIfEmpty(day.swedish_names) << '\n';
   }
 }
 
@@ -53,7 +57,7 @@ void WriteCsv(std::ostream& out, const std::vector<CalendarDay>& days, char sepa
   WriteCsvRow(out, header, separator);
   for (const CalendarDay& day : days) {
     std::vector<std::string> row = {
-        IsoDateText(day.date),   day.weekday,       JoinedFeasts(day), day.flag_day ? "1" : "0",
+        IsoDateText(day.date),   day.weekday,       JoinedFeasts(day.feasts), day.flag_day ? "1" : "0",
         day.red_day ? "1" : "0", day.finnish_names, day.swedish_names};
     if (days_away) row.push_back(std::to_string(*days_away));
     WriteCsvRow(out, row, separator);
@@ -88,10 +92,10 @@ std::vector<CalendarDay> DaysOfYear(const CalendarYear& year) {
 }
 
 void WriteDays(std::ostream& out, const std::vector<CalendarDay>& days, ExportFormat format,
-               const ExportOptions& options) {
+               const ExportOptions& options, const Texts& texts) {
   switch (format) {
     case ExportFormat::kText:
-      WriteText(out, days);
+      WriteText(out, days, texts);
       return;
     case ExportFormat::kCsv:
       WriteCsv(out, days, ',', options.days_away);
@@ -104,7 +108,7 @@ void WriteDays(std::ostream& out, const std::vector<CalendarDay>& days, ExportFo
       WriteJson(out, days, options.days_away);
       return;
     case ExportFormat::kIcs:
-      WriteIcs(out, days, options.ics);
+      WriteIcs(out, days, options.ics, texts);
       return;
   }
 }

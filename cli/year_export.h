@@ -9,6 +9,7 @@
 
 #include "cli/calendar_day.h"
 #include "cli/ics_export.h"
+#include "cli/texts.h"
 
 namespace kelotarhu::cli {
 
@@ -20,15 +21,16 @@ struct ExportOptions {
   std::optional<int> days_away;
 };
 
-// Text: a legend, then one line per day.
+// Text: a legend, then one line per day, in the language of `texts`.
 // CSV: a header row, then one row per day; RFC 4180 quoting and CRLF line ends.
 // Spreadsheet: the same CSV with ";" between the fields and a UTF-8 byte-order mark
 // first, as Excel in a Finnish or Swedish locale opens it.
 // JSON: an array of one object per day with the keys date, weekday, feasts, flag_day,
 // red_day, finnish_names and swedish_names (the lists as arrays).
-// iCalendar: see WriteIcs.
+// CSV and JSON are the same in every language: the calendar's own Finnish texts.
+// iCalendar: see WriteIcs; its events are named in the language of `texts`.
 void WriteDays(std::ostream& out, const std::vector<CalendarDay>& days, ExportFormat format,
-               const ExportOptions& options);
+               const ExportOptions& options, const Texts& texts);
 
 // Every day of a year, in order.
 std::vector<CalendarDay> DaysOfYear(const CalendarYear& year);

@@ -14,7 +14,8 @@ set -euo pipefail
 tool_packages=(cmake ninja-build g++ python3 libcli11-dev nlohmann-json3-dev)
 test_packages=(clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 zip unzip valgrind
-  man-db groff-base bash-completion zsh dpkg-dev file lintian python3-icalendar)
+  man-db groff-base bash-completion zsh dpkg-dev file lintian python3-icalendar
+  python3-pyte)
 
 case "${1:-}" in
   --tool) wanted=("${tool_packages[@]}") ;;

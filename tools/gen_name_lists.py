@@ -8,47 +8,28 @@ characters that Windows-1252 can hold.
 import re
 import sys
 
+sys.dont_write_bytecode = True  # leave no __pycache__ in the source folder
+from tsv_tables import fail, read_rows, to_cpp_literal  # noqa: E402
+
+GENERATOR = "gen_name_lists"
 HEADER = "month\tday\tfinnish\tswedish"
 ENTRY = re.compile(r"^[^\W\d_]+(?: [^\W\d_]+)*(?:, [^\W\d_]+(?: [^\W\d_]+)*)*$")
 
 
-def fail(message):
-    sys.exit(f"gen_name_lists: {message}")
-
-
-def to_cpp_literal(text, where):
-    try:
-        raw = text.encode("cp1252")
-    except UnicodeEncodeError:
-        fail(f"{where}: {text!r} holds a character that Windows-1252 lacks")
-    # Octal escapes end after three digits, so a following letter is never swallowed.
-    return '"' + "".join(chr(b) if 0x20 <= b < 0x7F and b not in (0x22, 0x5C, 0x3F)
-                         else f"\\{b:03o}" for b in raw) + '"'
-
-
-def read_rows(path):
-    with open(path, encoding="utf-8", newline="") as f:
-        lines = f.read().split("\n")
-    if lines and lines[-1] == "":
-        lines.pop()
-    if not lines or lines[0] != HEADER:
-        fail(f"{path}: the first line must be the header {HEADER!r}")
-    rows = lines[1:]
+def read_lists(path):
+    rows = read_rows(GENERATOR, path, HEADER)
     if len(rows) != 372:
-        fail(f"{path}: {len(rows)} rows, expected 12 months of 31 days = 372")
+        fail(GENERATOR, f"{path}: {len(rows)} rows, expected 12 months of 31 days = 372")
     lists = ([], [])
-    for index, line in enumerate(rows):
-        where = f"{path}:{index + 2}"
-        fields = line.split("\t")
-        if len(fields) != 4:
-            fail(f"{where}: expected 4 TAB-separated fields, got {len(fields)}")
+    for index, (where, fields) in enumerate(rows):
         expected = (str(index // 31 + 1), str(index % 31 + 1))
         if tuple(fields[:2]) != expected:
-            fail(f"{where}: expected month {expected[0]} day {expected[1]}, got {fields[0]} {fields[1]}")
+            fail(GENERATOR, f"{where}: expected month {expected[0]} day {expected[1]}, "
+                            f"got {fields[0]} {fields[1]}")
         for column, text in zip(lists, fields[2:]):
             if text and not ENTRY.match(text):
-                fail(f"{where}: {text!r} is not names of letters separated by ', '")
-            column.append(to_cpp_literal(text, where))
+                fail(GENERATOR, f"{where}: {text!r} is not names of letters separated by ', '")
+            column.append(to_cpp_literal(GENERATOR, text, "cp1252", where))
     return lists
 
 
@@ -63,8 +44,8 @@ def emit(name, literals):
 
 def main():
     if len(sys.argv) != 3:
-        fail("usage: gen_name_lists.py namedays.tsv output.cpp")
-    finnish, swedish = read_rows(sys.argv[1])
+        fail(GENERATOR, "usage: gen_name_lists.py namedays.tsv output.cpp")
+    finnish, swedish = read_lists(sys.argv[1])
     source = ("// Generated from namedays.tsv by tools/gen_name_lists.py; edit the TSV instead.\n"
               "#include \"namedays/name_lists.h\"\n\n"
               "namespace kelotarhu::namedays {\n\n"

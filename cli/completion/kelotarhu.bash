@@ -25,6 +25,10 @@ _kelotarhu() {
       mapfile -t COMPREPLY < <(compgen -W 'auto always never' -- "$cur")
       return
       ;;
+    --lang)
+      mapfile -t COMPREPLY < <(compgen -W 'fi sv en' -- "$cur")
+      return
+      ;;
     --plugin)
       _filedir '@(so|dll)'
       return
@@ -46,7 +50,7 @@ _kelotarhu() {
 
   if [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W '-h --help --version -n --name --month --year
-      --days --next --format --events -o --output --color --plugin --answer' -- "$cur")
+      --days --next --format --events -o --output --color --lang --plugin --answer' -- "$cur")
   fi
 }
 complete -F _kelotarhu kelotarhu

@@ -58,8 +58,8 @@ def check_files(package, folder):
     for directory, _, files in os.walk(folder):
         packed |= {os.path.relpath(os.path.join(directory, name), folder) for name in files}
     check(packed == FILES, f"packed {sorted(packed)}, expected {sorted(FILES)}")
-    result = subprocess.run([os.path.join(folder, "usr/bin/kelotarhu"), "6.12.2026"],
-                            capture_output=True, text=True, check=False)
+    result = subprocess.run([os.path.join(folder, "usr/bin/kelotarhu"), "--lang", "fi",
+                             "6.12.2026"], capture_output=True, text=True, check=False)
     check(result.returncode == 0 and "Itsen\u00e4isyysp\u00e4iv\u00e4" in result.stdout,
           f"the packed program: {result.returncode} {result.stdout}{result.stderr}")
 

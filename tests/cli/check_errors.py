@@ -89,10 +89,14 @@ OUTPUT_MODES = [
     ["--version"],
 ]
 
+# No locale asked for: the tool speaks English.
+ENGLISH = dict(os.environ, LC_ALL="", LC_MESSAGES="", LANG="")
+
+
 def run(command, stdout, pass_fds=()):
     result = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=stdout,
                             stderr=subprocess.PIPE, pass_fds=pass_fds, restore_signals=False,
-                            check=False)
+                            env=ENGLISH, check=False)
     return result.returncode, result.stderr.decode("utf-8")
 
 
@@ -104,7 +108,8 @@ def expect(what, status, err, expected_status, expected_err):
 def check_usage(command):
     for arguments, message in USAGE_CASES:
         result = subprocess.run(command + arguments, stdin=subprocess.DEVNULL,
-                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=ENGLISH,
+                                check=False)
         what = " ".join(arguments)[:80]
         expect(what, result.returncode, result.stderr.decode("utf-8"), USAGE_STATUS,
                f"kelotarhu: {message}\n{HINT}\n")

@@ -123,7 +123,7 @@ def main():
         program = os.path.join(prefix, "bin/kelotarhu")
         result = run([program, "--version"])
         check(result.stdout == f"kelotarhu {version}\n", f"--version says {result.stdout!r}")
-        result = run([program, "6.12.2026"])
+        result = run([program, "--lang", "fi", "6.12.2026"])
         check("Itsen\u00e4isyysp\u00e4iv\u00e4" in result.stdout, f"6.12.2026: {result.stdout}")
 
         help_options, help_values = options_and_values(run([program, "--help"]).stdout)

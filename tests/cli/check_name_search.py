@@ -10,7 +10,7 @@ import csv
 import subprocess
 import sys
 
-LISTS = {"finnish": "Finnish", "swedish": "Swedish"}
+LISTS = {"finnish": "suomen", "swedish": "ruotsin"}  # in Finnish: "suomen- ja ruotsinkielinen"
 
 
 def name_days(tsv_path):
@@ -33,7 +33,8 @@ def expected_lines(names, days):
     lines = []
     for name in names:
         for (month, day), lists in days[name]:
-            where = " and ".join(lists) + " list"
+            where = ("suomen- ja ruotsinkielinen" if len(lists) == 2 else lists[0] + "kielinen") + \
+                " luettelo"
             lines.append(f"{name}  {day}.{month}.  {where}")
     return lines
 
@@ -47,7 +48,7 @@ def main():
     failures = []
     for spelling, typed in (("as written", names), ("in capitals", [n.upper() for n in names]),
                             ("in small letters", [n.lower() for n in names])):
-        result = subprocess.run(command + ["--name"] + typed, stdout=subprocess.PIPE,
+        result = subprocess.run(command + ["--lang", "fi", "--name"] + typed, stdout=subprocess.PIPE,
                                 stderr=subprocess.PIPE, check=False)
         if result.returncode != 0:
             failures.append(f"{spelling}: exit status {result.returncode}: "

@@ -95,7 +95,7 @@ TEST(KelotarhuBadInput, AnUnknownNameSuggestsCloseOnes) {
       {{"-n", "Anna", "Sanan", "Nils"},  // the names found are still listed
        "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Sanan\"\n"
        "Close names: Sanna, Saana, Anna, Hanna, Nanna, Saga.\n",
-       "Anna  9.12.  Finnish and Swedish list\nNils  6.12.  Swedish list\n"},
+       "Anna  9 December  Finnish and Swedish list\nNils  6 December  Swedish list\n"},
       {{"--next", "names", "-n", "Ana"},
        "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ana\"\n"
        "Close names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",

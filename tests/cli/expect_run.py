@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Runs a command and checks its exit status and what it printed.
 
-Usage: expect_run.py --status N [--out TEXT]... [--err TEXT]... [--no-cr] -- COMMAND...
+Usage: expect_run.py --status N [--out TEXT]... [--err TEXT]... [--no-cr]
+                     [--env NAME=VALUE]... -- COMMAND...
 
 Every --out TEXT must occur in standard output and every --err TEXT in standard error
-(both must be valid UTF-8); --no-cr requires standard output to hold no CR byte.
+(both must be valid UTF-8); --no-cr requires standard output to hold no CR byte. Each
+--env sets a variable of the command's environment.
 """
 import argparse
+import os
 import subprocess
 import sys
 
@@ -17,10 +20,13 @@ def main():
     parser.add_argument("--out", action="append", default=[])
     parser.add_argument("--err", action="append", default=[])
     parser.add_argument("--no-cr", action="store_true")
+    parser.add_argument("--env", action="append", default=[])
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
+    env = dict(os.environ)
+    env.update(setting.split("=", 1) for setting in args.env)
     result = subprocess.run(args.command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                            stdin=subprocess.DEVNULL, check=False)
+                            stdin=subprocess.DEVNULL, env=env, check=False)
     out = result.stdout.decode("utf-8")
     err = result.stderr.decode("utf-8")
     failures = []

@@ -8,8 +8,18 @@
 
 namespace kelotarhu::testing {
 
-inline ProgramRun Kelotarhu(const std::vector<std::string>& arguments) {
-  return RunProgram(KELOTARHU_CLI_PATH, arguments);
+// No locale variable set: the tool speaks English.
+inline const std::vector<std::string> kNoLocale = {"LC_ALL=", "LC_MESSAGES=", "LANG="};
+
+inline ProgramRun Kelotarhu(const std::vector<std::string>& arguments,
+                            const std::vector<std::string>& environment = kNoLocale) {
+  return RunProgram(KELOTARHU_CLI_PATH, arguments, environment);
+}
+
+// The tool in one language, chosen on the command line.
+inline ProgramRun KelotarhuIn(const std::string& language, std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "--lang=" + language);
+  return Kelotarhu(arguments);
 }
 
 // The lines of a text, without their line ends.

@@ -28,7 +28,7 @@ class KelotarhuOnADay : public ::testing::Test {
 
   static ProgramRun Run(platform::LocalDate today, std::vector<std::string> arguments) {
     fake_today = today;
-    arguments.insert(arguments.begin(), "kelotarhu");
+    arguments.insert(arguments.begin(), {"kelotarhu", "--lang=en"});
     std::ostringstream out;
     std::ostringstream err;
     ProgramRun run;
@@ -56,18 +56,18 @@ struct FirstLineCase {
 
 TEST_F(KelotarhuOnADay, ReadsRelativeAndPartialDatesFromToday) {
   const FirstLineCase kCases[] = {
-      {kNewYearsEve, {}, "Torstai 31.12.2026, week 53"},
-      {kNewYearsEve, {"tomorrow"}, "Perjantai 1.1.2027, week 53"},
-      {kNewYearsEve, {"huomenna"}, "Perjantai 1.1.2027, week 53"},
-      {kNewYearsEve, {"+2"}, "Lauantai 2.1.2027, week 53"},
-      {kNewYearsEve, {"6.12."}, "Sunnuntai 6.12.2026, week 49"},
-      {{2027, 1, 1}, {"eilen"}, "Torstai 31.12.2026, week 53"},
-      {{2027, 1, 1}, {"-1"}, "Torstai 31.12.2026, week 53"},
-      {{2024, 2, 28}, {"i morgon"}, "Torstai 29.2.2024, week 9"},
-      {{2025, 2, 28}, {"tomorrow"}, "Lauantai 1.3.2025, week 9"},
-      {kNewYearsEve, {"--month"}, "            Joulukuu 2026"},
-      {kNewYearsEve, {"--month", "6"}, "            Kes\xC3\xA4kuu 2026"},
-      {{2027, 1, 1}, {"--next", "red"}, "Next red day today:"},
+      {kNewYearsEve, {}, "Thursday 31 December 2026, week 53"},
+      {kNewYearsEve, {"tomorrow"}, "Friday 1 January 2027, week 53"},
+      {kNewYearsEve, {"huomenna"}, "Friday 1 January 2027, week 53"},
+      {kNewYearsEve, {"+2"}, "Saturday 2 January 2027, week 53"},
+      {kNewYearsEve, {"6.12."}, "Sunday 6 December 2026, week 49"},
+      {{2027, 1, 1}, {"eilen"}, "Thursday 31 December 2026, week 53"},
+      {{2027, 1, 1}, {"-1"}, "Thursday 31 December 2026, week 53"},
+      {{2024, 2, 28}, {"i morgon"}, "Thursday 29 February 2024, week 9"},
+      {{2025, 2, 28}, {"tomorrow"}, "Saturday 1 March 2025, week 9"},
+      {kNewYearsEve, {"--month"}, "            December 2026"},
+      {kNewYearsEve, {"--month", "6"}, "              June 2026"},
+      {{2027, 1, 1}, {"--next", "red"}, "Next red-letter day: today"},
   };
   for (const FirstLineCase& day : kCases) {
     SCOPED_TRACE(day.arguments.empty() ? "today" : day.arguments.front());
@@ -123,8 +123,8 @@ TEST_F(KelotarhuOnADay, SaysWhenNoDayOfTheKindComes) {
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
-            "kelotarhu: no day of the kind \"flag\" from 31.12.9999 to the end of the calendar, "
-            "31.12.9999\n");
+            "kelotarhu: --next flag: no such day from 31 December 9999 to the end of the "
+            "calendar, 31.12.9999\n");
 }
 
 // Every listing carries the days of the year export, field for field.

@@ -1,6 +1,10 @@
 // `kelotarhu --plugin`: the reference host against the native plug-in library.
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
 #include "kelotarhu_runner.h"
 
 namespace kelotarhu::testing {
@@ -61,34 +65,45 @@ TEST(KelotarhuPlugin, DrivesTheWholeLifeCycle) {
   }
 }
 
-// What `kelotarhu` says of today: the feasts, red-day mark and the two name lists.
+// What `kelotarhu` lists for today in the year's JSON: the feasts, red day and names.
 struct Today {
-  std::string first_line;
+  std::string date;
   std::string feasts;
   bool red_day;
   std::string finnish;
   std::string swedish;
 };
 
-Today TodayFromDayReport() {
-  const std::vector<std::string> lines = Lines(Kelotarhu({"--color=never"}).out);
-  const auto value = [&lines](std::size_t index) {
-    const std::string text = lines.at(index).substr(16);
-    return text == "-" ? std::string() : text;
-  };
-  std::string feasts = value(1);
-  const std::string red_mark = " (red day)";
-  const bool red_day = feasts.ends_with(red_mark);
-  if (red_day) feasts.resize(feasts.size() - red_mark.size());
-  return {lines.at(0), feasts == "-" ? std::string() : feasts, red_day, value(3), value(4)};
+std::string Joined(const nlohmann::json& parts, const std::string& separator) {
+  std::string joined;
+  for (const nlohmann::json& part : parts) {
+    joined += (joined.empty() ? "" : separator) + part.get<std::string>();
+  }
+  return joined;
+}
+
+Today TodayFromYearList() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char date[16];
+  std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+  const nlohmann::json days = nlohmann::json::parse(
+      Kelotarhu({"--year", std::to_string(local.tm_year + 1900), "--format", "json"}).out);
+  for (const nlohmann::json& day : days) {
+    if (day.at("date") != date) continue;
+    return {date, Joined(day.at("feasts"), " / "), day.at("red_day").get<bool>(),
+            Joined(day.at("finnish_names"), ", "), Joined(day.at("swedish_names"), ", ")};
+  }
+  throw std::runtime_error(std::string("no day ") + date);
 }
 
 TEST(KelotarhuPlugin, AnswersForTodayAsTheCalendarDoes) {
   for (int attempt = 0; attempt < 2; ++attempt) {  // once more if midnight fell between
-    const Today before = TodayFromDayReport();
+    const Today before = TodayFromYearList();
     const ProgramRun run = Host({"GetNameDay=K,K,|", "GetHoliday=K"});
-    const Today after = TodayFromDayReport();
-    if (before.first_line != after.first_line) continue;
+    const Today after = TodayFromYearList();
+    if (before.date != after.date) continue;
     ASSERT_EQ(run.exit_status, 0) << run.err;
     EXPECT_EQ(ResultOf(run.out, "GetNameDay"), "\"" + before.finnish + "|" + before.swedish + "\"");
     const bool period = before.red_day && !before.feasts.empty();

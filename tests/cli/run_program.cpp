@@ -41,9 +41,24 @@ class TemporaryFile {
   std::string path_;
 };
 
+// This process's environment with the given entries in place of those of the same names.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& changes) {
+  std::vector<std::string> entries;
+  const auto name_of = [](const std::string& entry) { return entry.substr(0, entry.find('=')); };
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string name = name_of(*entry);
+    bool replaced = false;
+    for (const std::string& change : changes) replaced = replaced || name_of(change) == name;
+    if (!replaced) entries.emplace_back(*entry);
+  }
+  entries.insert(entries.end(), changes.begin(), changes.end());
+  return entries;
+}
+
 }  // namespace
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& environment) {
   const TemporaryFile out;
   const TemporaryFile err;
   posix_spawn_file_actions_t actions;
@@ -54,9 +69,13 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
+  std::vector<std::string> entries = ChildEnvironment(environment);
+  std::vector<char*> envp;
+  for (std::string& entry : entries) envp.push_back(entry.data());
+  envp.push_back(nullptr);
   pid_t child = 0;
   const int spawn_error =
-      posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+      posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawn_error != 0) throw std::runtime_error("cannot start " + program);
   int status = 0;

@@ -12,6 +12,9 @@ struct ProgramRun {
   std::string err;
 };
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+// `environment`: "NAME=VALUE" entries that replace or add to this process's environment
+// for the child ("NAME=" leaves a variable set but empty).
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::vector<std::string>& environment = {});
 
 }  // namespace kelotarhu::testing

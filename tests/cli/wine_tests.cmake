@@ -13,14 +13,18 @@ set(run_kelotarhu ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kelotarhu>)
 # A DLL of ours needs no runtime DLL beside it, or loading it would fail for that.
 target_link_options(cli_not_a_plugin PRIVATE -static)
 
-# cli_wine_test(NAME STATUS N [NO_CR] [OUT text...] [ERR text...] ARGS argument...)
+# cli_wine_test(NAME STATUS N [NO_CR] [OUT text...] [ERR text...] [ENV NAME=VALUE...]
+#               ARGS argument...)
 # NO_CR: standard output must hold no CR (it is binary, so LF stays LF).
 function(cli_wine_test name)
-  cmake_parse_arguments(ARG "NO_CR" "STATUS" "OUT;ERR;ARGS" ${ARGN})
+  cmake_parse_arguments(ARG "NO_CR" "STATUS" "OUT;ERR;ENV;ARGS" ${ARGN})
   set(checks --status ${ARG_STATUS})
   if(ARG_NO_CR)
     list(APPEND checks --no-cr)
   endif()
+  foreach(setting IN LISTS ARG_ENV)
+    list(APPEND checks --env ${setting})
+  endforeach()
   foreach(text IN LISTS ARG_OUT)
     list(APPEND checks --out ${text})
   endforeach()
@@ -30,27 +34,45 @@ function(cli_wine_test name)
   add_test(NAME cli_wine_${name} COMMAND ${expect_run} ${checks} -- ${run_kelotarhu} ${ARG_ARGS})
 endfunction()
 
-cli_wine_test(today STATUS 0 OUT ", week " "Feasts:" "Flag day:" "Finnish names:"
-              "Swedish names:" ARGS)
+cli_wine_test(today STATUS 0 OUT ", week " ARGS --lang en)
 cli_wine_test(independence_day STATUS 0 NO_CR
-              OUT "Sunnuntai 6.12.2026, week 49\n"
-                  "Feasts:         Itsenäisyyspäivä (red day)\n"
-                  "Flag day:       yes +\n"
-                  "Finnish names:  Niilo, Niko, Niklas\n"
-              ARGS 6.12.2026 --color=never)
-cli_wine_test(easter STATUS 0 OUT "Sunnuntai 5.4.2026" "Pääsiäispäivä (red day)" ARGS 2026-04-05)
-cli_wine_test(midsummer STATUS 0 OUT "Lauantai 21.6.2025" "Juhannuspäivä (red day)"
-              ARGS 21.6.2025)
+              OUT "Sunnuntai 6.12.2026, viikko 49\n"
+                  "Itsenäisyyspäivä\n"
+                  "Punainen päivä ja liputuspäivä\n"
+                  "Nimipäivät: Niilo, Niko, Niklas\n"
+              ARGS --lang fi 6.12.2026 --color=never)
+cli_wine_test(easter STATUS 0 OUT "Söndag 5.4.2026" "\nPåskdagen\nRöd dag\n"
+              ARGS --lang sv 2026-04-05)
+cli_wine_test(midsummer STATUS 0
+              OUT "Saturday 21 June 2025" "\nMidsummer Day\nRed-letter day and flag day\n"
+              ARGS --lang=en 21.6.2025)
 cli_wine_test(month STATUS 0 NO_CR
               OUT "Joulukuu 2026\n"
+                  " vk ma   ti   ke   to   pe   la   su\n"
                   " 49       1    2    3    4    5    6*+\n"
                   " 53 28   29   30   31\n"
-              ARGS --month 2026-12 --color=never)
+                  "* punainen päivä   + liputuspäivä\n"
+              ARGS --lang fi --month 2026-12 --color=never)
+# The language from the locale variables, as Wine hands them to the program.
+cli_wine_test(locale_swedish STATUS 0 OUT "Söndag 6.12.2026, vecka 49\n"
+              ENV LC_ALL= LC_MESSAGES= LANG=sv_FI.UTF-8 ARGS 6.12.2026)
+cli_wine_test(locale_finnish STATUS 0 OUT "Sunnuntai 6.12.2026, viikko 49\n"
+              ENV LC_ALL=fi_FI.UTF-8 LANG=C ARGS 6.12.2026)
+cli_wine_test(locale_english STATUS 0 OUT "Sunday 6 December 2026, week 49\n"
+              ENV LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 ARGS 6.12.2026)
 cli_wine_test(bad_date STATUS 2
               ERR "kelotarhu: DATE \"2026-02-30\" is not a date: February 2026 has 28 days"
-              ARGS 2026-02-30)
-cli_wine_test(bad_year STATUS 2 ERR "kelotarhu: --year \"10000\" is not a year" ARGS --year 10000)
+              ARGS --lang en 2026-02-30)
+cli_wine_test(bad_date_in_swedish STATUS 2
+              ERR "kelotarhu: DATUM \"2026-02-30\" är inte ett datum: februari 2026 har 28 dagar"
+              ARGS --lang sv 2026-02-30)
+cli_wine_test(bad_year STATUS 2 ERR "kelotarhu: --year \"10000\" is not a year"
+              ARGS --lang en --year 10000)
 cli_wine_test(version STATUS 0 OUT "kelotarhu 0.8.7\n" ARGS --version)
+# In a console on a terminal: what the screen shows, read back by a terminal emulator.
+add_test(NAME cli_wine_terminal
+         COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check_terminal.py
+                 ${run_kelotarhu})
 foreach(check usage write)
   add_test(NAME cli_wine_errors_${check}
            COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_errors.py ${check}
@@ -58,15 +80,21 @@ foreach(check usage write)
 endforeach()
 cli_wine_test(bad_leap_day STATUS 2
               ERR "kelotarhu: DATE \"29.2.2027\" is not a date: 2027 is not a leap year"
-              ARGS 29.2.2027)
-cli_wine_test(name_search STATUS 0 NO_CR
-              OUT "Åke  8.5.  Swedish list\n" "Anna  9.12.  Finnish and Swedish list\n"
-              ARGS --name åke ANNA)
-cli_wine_test(unknown_name STATUS 1 ERR "\"Ana\"\nClose names: Anna, Ada, Aina" ARGS -n Ana)
-cli_wine_test(next_flag_day STATUS 0 OUT "Next flag day tomorrow:\nSunnuntai 6.12.2026"
-              ARGS 5.12.2026 --next flag)
-cli_wine_test(days STATUS 0 OUT "2026-12-31  Torstai" "2027-01-01  Perjantai" "2027-01-02"
-              ARGS 31.12.2026 --days 3)
+              ARGS --lang en 29.2.2027)
+cli_wine_test(name_search_lines STATUS 0 NO_CR
+              OUT "Åke  8 May  Swedish list\n" "Anna  9 December  Finnish and Swedish list\n"
+              ARGS --lang en --name åke ANNA)
+cli_wine_test(name_search_in_finnish STATUS 0 NO_CR
+              OUT "Åke  8.5.  ruotsinkielinen luettelo\n"
+              ARGS --lang fi -n ÅKE)
+cli_wine_test(unknown_name STATUS 1 ERR "\"Ana\"\nClose names: Anna, Ada, Aina"
+              ARGS --lang en -n Ana)
+cli_wine_test(next_flag_day STATUS 0 OUT "Next flag day: tomorrow\nSunday 6 December 2026"
+              ARGS --lang en 5.12.2026 --next flag)
+cli_wine_test(next_flag_day_in_swedish STATUS 0 OUT "Nästa flaggdag: i dag\nSöndag 6.12.2026"
+              ARGS --lang sv 6.12.2026 --next flag)
+cli_wine_test(days STATUS 0 OUT "2026-12-31  torstai" "2027-01-01  perjantai" "2027-01-02"
+              ARGS --lang fi 31.12.2026 --days 3)
 cli_wine_test(month_spreadsheet STATUS 0 OUT "date;weekday;" "2026-12-06;Sunnuntai;"
               ARGS --month 2026-12 --format spreadsheet)
 kelotarhu_windows_path(output_file "${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics")

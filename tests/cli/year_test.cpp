@@ -109,15 +109,43 @@ TEST(KelotarhuYearJson, SplitsADayOfSeveralFeasts) {
   EXPECT_EQ(may_day.at("red_day"), true);
 }
 
+struct YearTextCase {
+  const char* language;
+  const char* legend;
+  const char* leap_day;
+  const char* independence_day;
+};
+
 TEST(KelotarhuYearText, PrintsOneLinePerDayAfterTheLegend) {
-  const ProgramRun run = Kelotarhu({"--year", "2024"});
-  ASSERT_EQ(run.exit_status, 0) << run.err;
-  const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 1u + 366u);
-  EXPECT_EQ(lines[60], "2024-02-29  Torstai     --  Karkausp\xC3\xA4iv\xC3\xA4  |  -  |  -");
-  EXPECT_EQ(lines[341],
-            "2024-12-06  Perjantai   RF  Itsen\xC3\xA4isyysp\xC3\xA4iv\xC3\xA4  |  Niilo, Niko, "
-            "Niklas  |  Nils");
+  const YearTextCase kCases[] = {
+      {"fi", "* punainen päivä   + liputuspäivä   nimipäivät | ruotsinkieliset nimipäivät",
+       "2024-02-29  torstai          Karkauspäivä  |  -  |  -",
+       "2024-12-06  perjantai    *+  Itsenäisyyspäivä  |  Niilo, Niko, Niklas  |  Nils"},
+      {"sv", "* röd dag   + flaggdag   finska namnsdagar | svenska namnsdagar",
+       "2024-02-29  torsdag      Skottdagen  |  -  |  -",
+       "2024-12-06  fredag   *+  Självständighetsdagen  |  Niilo, Niko, Niklas  |  Nils"},
+      {"en", "* red-letter day   + flag day   Finnish name days | Swedish name days",
+       "2024-02-29  Thursday       Leap Day  |  -  |  -",
+       "2024-12-06  Friday     *+  Independence Day  |  Niilo, Niko, Niklas  |  Nils"},
+  };
+  for (const YearTextCase& text : kCases) {
+    SCOPED_TRACE(text.language);
+    const ProgramRun run = KelotarhuIn(text.language, {"--year", "2024"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u + 366u);
+    EXPECT_EQ(lines[0], text.legend);
+    EXPECT_EQ(lines[60], text.leap_day);
+    EXPECT_EQ(lines[341], text.independence_day);
+  }
+}
+
+TEST(KelotarhuYearJson, IsTheSameInEveryLanguage) {
+  const std::string finnish = KelotarhuIn("fi", {"--year", "2024", "--format", "json"}).out;
+  EXPECT_EQ(KelotarhuIn("sv", {"--year", "2024", "--format", "json"}).out, finnish);
+  EXPECT_EQ(KelotarhuIn("en", {"--year", "2024", "--format", "json"}).out, finnish);
+  EXPECT_EQ(KelotarhuIn("sv", {"--year", "2024", "--format", "csv"}).out,
+            KelotarhuIn("en", {"--year", "2024", "--format", "csv"}).out);
 }
 
 }  // namespace
