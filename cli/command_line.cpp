@@ -70,9 +70,9 @@ constexpr std::array<Choice<ColorChoice>, 3> kColorChoices = {{{"auto", ColorCho
                                                                {"always", ColorChoice::kAlways},
                                                                {"never", ColorChoice::kNever}}};
 constexpr std::array<Choice<KindOfDay>, 4> kDayKinds = {{{"red", KindOfDay::kRed},
-                                                       {"flag", KindOfDay::kFlag},
-                                                       {"feast", KindOfDay::kFeast},
-                                                       {"names", KindOfDay::kNames}}};
+                                                         {"flag", KindOfDay::kFlag},
+                                                         {"feast", KindOfDay::kFeast},
+                                                         {"names", KindOfDay::kNames}}};
 constexpr std::array<Choice<bool IcsContent::*>, 4> kEvents = {
     {{"feasts", &IcsContent::feasts},
      {"flags", &IcsContent::flag_days},

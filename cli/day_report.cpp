@@ -64,7 +64,7 @@ std::string NameDayLine(const NameDay& day, const Texts& texts) {
           ? std::to_string(day.day) + ' ' +
                 std::string(texts.months[static_cast<std::size_t>(day.month - 1)])
           : std::to_string(day.day) + '.' + std::to_string(day.month) + '.';
-  const std::string_view lists = day.lists.size() == 2 ? texts.both_lists
+  const std::string_view lists = day.lists.size() == 2                     ? texts.both_lists
                                  : day.lists.front() == NameList::kFinnish ? texts.finnish_list
                                                                            : texts.swedish_list;
   return day.name + "  " + date + "  " + std::string(lists);

@@ -21,9 +21,8 @@ std::string DateProblemReason(const Texts& texts, const DateProblem& problem) {
     case DateProblem::kNoSuchDay: {
       const int days = calendar::MonthLength(
           {static_cast<std::uint8_t>(problem.month), static_cast<std::uint16_t>(problem.year)});
-      return Fill(texts.no_such_day,
-                  {texts.months[static_cast<std::size_t>(problem.month - 1)],
-                   std::to_string(problem.year), std::to_string(days)});
+      return Fill(texts.no_such_day, {texts.months[static_cast<std::size_t>(problem.month - 1)],
+                                      std::to_string(problem.year), std::to_string(days)});
     }
     case DateProblem::kNotLeapYear:
       return Fill(texts.not_leap_year, {std::to_string(problem.year)});

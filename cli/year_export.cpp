@@ -56,9 +56,10 @@ void WriteCsv(std::ostream& out, const std::vector<CalendarDay>& days, char sepa
   if (days_away) header.emplace_back("days_away");
   WriteCsvRow(out, header, separator);
   for (const CalendarDay& day : days) {
-    std::vector<std::string> row = {
-        IsoDateText(day.date),   day.weekday,       JoinedFeasts(day.feasts), day.flag_day ? "1" : "0",
-        day.red_day ? "1" : "0", day.finnish_names, day.swedish_names};
+    std::vector<std::string> row = {IsoDateText(day.date),    day.weekday,
+                                    JoinedFeasts(day.feasts), day.flag_day ? "1" : "0",
+                                    day.red_day ? "1" : "0",  day.finnish_names,
+                                    day.swedish_names};
     if (days_away) row.push_back(std::to_string(*days_away));
     WriteCsvRow(out, row, separator);
   }
