@@ -33,7 +33,8 @@ std::string WriteFailureMessage(std::string_view reason);
 // Any other fault of the command line, as the option parser words it.
 std::string CommandLineMessage(std::string_view problem);
 
-// Writes "kelotarhu: <message>" as one line.
+// Writes "kelotarhu: <message>" as one line: control characters and bytes that are not
+// UTF-8 escaped as in Quoted, nothing cut.
 void ReportError(std::ostream& err, std::string_view message);
 
 }  // namespace kelotarhu::cli

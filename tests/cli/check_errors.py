@@ -3,8 +3,9 @@
 
 Every error must be exactly one line "kelotarhu: ..." on standard error, plus the hint
 line after a bad usage; nothing on standard output; exit status 2 for a bad usage, 1
-when standard output cannot take the output (a full disk, a pipe whose reader has gone
-while SIGPIPE is ignored, a closed standard output), in every output mode.
+for a failure at run time: a plug-in that cannot be used, or standard output that cannot
+take the output (a full disk, a pipe whose reader has gone while SIGPIPE is ignored, a
+closed standard output), in every output mode.
 
 Usage: check_errors.py usage|write COMMAND...   (COMMAND runs kelotarhu, perhaps under
 an emulator)
@@ -19,7 +20,7 @@ from failures import check, finish  # noqa: E402
 
 HINT = "Try 'kelotarhu --help'."
 USAGE_STATUS = 2
-WRITE_FAILURE_STATUS = 1
+RUN_TIME_STATUS = 1
 DATE_FORMS = "write it as YYYY-MM-DD (2026-12-06) or D.M.YYYY (6.12.2026)"
 
 # Arguments, and the one line the tool must write before the hint.
@@ -54,6 +55,11 @@ USAGE_CASES = [
                            "write it as YYYY (2026)"),
 ]
 
+# Failures at run time: one line, no hint.
+RUN_TIME_CASES = [
+    (["--plugin", "no such\nfolder/Kelotarhu.dll"], "no such file: no such\\nfolder/Kelotarhu.dll"),
+]
+
 # Every output mode.
 OUTPUT_MODES = [
     [],
@@ -66,10 +72,9 @@ OUTPUT_MODES = [
     ["--version"],
 ]
 
-def run(command, stdout, pass_fds=()):
+def run(command, stdout):
     result = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=stdout,
-                            stderr=subprocess.PIPE, pass_fds=pass_fds, restore_signals=False,
-                            check=False)
+                            stderr=subprocess.PIPE, restore_signals=False, check=False)
     return result.returncode, result.stderr.decode("utf-8")
 
 
@@ -86,6 +91,9 @@ def check_usage(command):
         expect(what, result.returncode, result.stderr.decode("utf-8"), USAGE_STATUS,
                f"kelotarhu: {message}\n{HINT}\n")
         check(not result.stdout, f"{what}: wrote {len(result.stdout)} bytes to standard output")
+    for arguments, message in RUN_TIME_CASES:
+        status, err = run(command + arguments, subprocess.DEVNULL)
+        expect(" ".join(arguments), status, err, RUN_TIME_STATUS, f"kelotarhu: {message}\n")
 
 
 def full_disk(command):
@@ -121,7 +129,7 @@ def check_write_failures(command):
         for sink, write_to, reason in SINKS:
             status, err = write_to(command + arguments)
             expect(f"{' '.join(arguments) or 'today'} to {sink}", status, err,
-                   WRITE_FAILURE_STATUS, f"kelotarhu: cannot write the output: {reason}\n")
+                   RUN_TIME_STATUS, f"kelotarhu: cannot write the output: {reason}\n")
 
 
 def main():
