@@ -7,8 +7,10 @@ for a failure at run time: a plug-in that cannot be used, or standard output tha
 take the output (a full disk, a pipe whose reader has gone while SIGPIPE is ignored, a
 closed standard output), in every output mode.
 
-Usage: check_errors.py usage|write COMMAND...   (COMMAND runs kelotarhu, perhaps under
-an emulator)
+Usage: check_errors.py usage COMMAND...
+       check_errors.py write PLUGIN COMMAND...
+(COMMAND runs kelotarhu, perhaps under an emulator; PLUGIN is the plug-in library's path
+as that kelotarhu takes it)
 """
 import os
 import subprocess
@@ -60,7 +62,7 @@ RUN_TIME_CASES = [
     (["--plugin", "no such\nfolder/Kelotarhu.dll"], "no such file: no such\\nfolder/Kelotarhu.dll"),
 ]
 
-# Every output mode.
+# Every output mode; the reference host's comes from the plug-in's path.
 OUTPUT_MODES = [
     [],
     ["6.12.2026", "--color=always"],
@@ -124,8 +126,9 @@ SINKS = [
 ]
 
 
-def check_write_failures(command):
-    for arguments in OUTPUT_MODES:
+def check_write_failures(arguments):
+    plugin, command = arguments[0], arguments[1:]
+    for arguments in OUTPUT_MODES + [["--plugin", plugin]]:
         for sink, write_to, reason in SINKS:
             status, err = write_to(command + arguments)
             expect(f"{' '.join(arguments) or 'today'} to {sink}", status, err,
@@ -134,7 +137,7 @@ def check_write_failures(command):
 
 def main():
     checks = {"usage": check_usage, "write": check_write_failures}
-    if len(sys.argv) < 3 or sys.argv[1] not in checks:
+    if len(sys.argv) < 3 + (sys.argv[1:2] == ["write"]) or sys.argv[1] not in checks:
         sys.exit(__doc__)
     checks[sys.argv[1]](sys.argv[2:])
     finish("every case as expected")
