@@ -82,45 +82,37 @@ std::optional<Value> Chosen(const std::array<Choice<Value>, kCount>& choices,
 }
 
 void DefineOptions(CLI::App& app, Request& request) {
-  // A single-valued option given twice takes the last value, as Unix tools do.
-  constexpr auto kLastWins = CLI::MultiOptionPolicy::TakeLast;
-  app.add_option("DATE", request.date, "The date to show; default: today")
-      ->type_name("")
-      ->multi_option_policy(kLastWins);
-  app.add_option("--month", request.month, "Draw a month as a calendar grid")
-      ->type_name("YYYY-MM")
-      ->multi_option_policy(kLastWins);
-  app.add_option("--year", request.year, "List every day of a year")
-      ->type_name("YYYY")
-      ->multi_option_policy(kLastWins);
+  // An option given twice takes the last value, as Unix tools do; --answer keeps all.
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.add_option("DATE", request.date, "The date to show; default: today")->type_name("");
+  app.add_option("--month", request.month, "Draw a month as a calendar grid")->type_name("YYYY-MM");
+  app.add_option("--year", request.year, "List every day of a year")->type_name("YYYY");
   app.add_option("--format", request.format, "Format of --year: text (default), csv or json")
-      ->option_text(ChoiceNames(kYearFormats, "|"))
-      ->multi_option_policy(kLastWins);
+      ->option_text(ChoiceNames(kYearFormats, "|"));
   app.add_option("--color", request.color,
                  "Colour red days and flag days: auto (default: on a terminal), always or never")
-      ->option_text(ChoiceNames(kColorChoices, "|"))
-      ->multi_option_policy(kLastWins);
+      ->option_text(ChoiceNames(kColorChoices, "|"));
   app.add_option("--plugin", request.plugin,
                  "Load a plug-in library and drive it as a host application does")
-      ->type_name("PATH")
-      ->multi_option_policy(kLastWins);
+      ->type_name("PATH");
   app.add_option("--answer", request.answers,
                  "Answers to a display function's questions in order, instead of the "
                  "defaults (repeatable; \\, is a comma inside an answer)")
       ->type_name("FUNCTION=ANSWER[,ANSWER...]")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->allow_extra_args(false);
 }
 
 // What is wrong with the combination of options, if anything: at most one of a date,
 // --month, --year and --plugin; --format only for --year, --answer only for --plugin.
 std::optional<std::string> CombinationProblem(const Request& request) {
-  const std::pair<std::string_view, bool> kWhatToShow[] = {
+  const std::pair<std::string_view, bool> what_to_show[] = {
       {"DATE", request.date.has_value()},
       {"--month", request.month.has_value()},
       {"--year", request.year.has_value()},
       {"--plugin", request.plugin.has_value()}};
   std::optional<std::string_view> first;
-  for (const auto& [name, given] : kWhatToShow) {
+  for (const auto& [name, given] : what_to_show) {
     if (!given) continue;
     if (first) return ConflictMessage(*first, name);
     first = name;
