@@ -101,6 +101,8 @@ TEST(KelotarhuDate, ShowsFinnishAndSwedishNames) {
   constexpr NamesCase kNames[] = {
       {"26.10.2026", "Amanda, Niina, Manta", "Amanda, Nina"},
       {"6.12.2026", "Niilo, Niko, Niklas", "Nils"},
+      {"14.2.2026", "Voitto", "Valentin"},
+      {"17.11.2026", "Eino, Einari", "Einar"},
       {"2024-02-29", "-", "-"},  // no names on the leap day
       {"25.12.2026", "-", "-"},
   };

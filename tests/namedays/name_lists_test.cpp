@@ -121,6 +121,28 @@ const std::vector<Slot>& DataFile() {
   return slots;
 }
 
+// Five Finnish entries once held names that no Finnish list of the time has; the
+// almanac office's 1995 and 2000 editions give these.
+struct CorrectedEntry {
+  int month;
+  int day;
+  std::string_view finnish;
+  std::string_view swedish;
+};
+
+TEST(NameLists, HoldTheCheckedFinnishEntries) {
+  constexpr CorrectedEntry kCorrected[] = {
+      {2, 14, "Voitto", "Valentin"},     {2, 24, "Matti, Matias", "Mattias"},
+      {3, 30, "Usko", "Tage"},           {5, 21, "Kosti, Konsta, Konstantin", "Konstantin"},
+      {11, 17, "Eino, Einari", "Einar"},
+  };
+  for (const CorrectedEntry& entry : kCorrected) {
+    SCOPED_TRACE(testing::Message() << entry.day << "." << entry.month);
+    EXPECT_EQ(NamesOn(FinnishNameList, entry.month, entry.day), entry.finnish);
+    EXPECT_EQ(NamesOn(SwedishNameList, entry.month, entry.day), entry.swedish);
+  }
+}
+
 TEST(DataFile, HasOneRowPerSlotInMonthAndDayOrder) {
   const std::vector<Slot>& slots = DataFile();
   ASSERT_EQ(slots.size(), static_cast<std::size_t>(kSlots));
