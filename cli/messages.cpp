@@ -172,7 +172,14 @@ std::string CommandLineMessage(const Texts& texts, std::string_view problem) {
 }
 
 void ReportError(std::ostream& err, std::string_view message) {
-  err << "kelotarhu: " << message << '\n';
+  // Escaped, so that a line break in a system's message or a file name cannot split it.
+  std::string line;
+  while (!message.empty()) {
+    const auto [character, bytes] = NextShown(message);
+    message.remove_prefix(bytes);
+    line += character;
+  }
+  err << "kelotarhu: " << line << '\n';
 }
 
 }  // namespace kelotarhu::cli

@@ -52,7 +52,8 @@ std::string NoNextDayMessage(const Texts& texts, std::string_view kind,
 // Any other fault of the command line, as the option parser words it.
 std::string CommandLineMessage(const Texts& texts, std::string_view problem);
 
-// Writes "kelotarhu: <message>" as one line.
+// Writes "kelotarhu: <message>" as one line: control characters and bytes that are not
+// UTF-8 escaped as in Quoted, nothing cut.
 void ReportError(std::ostream& err, std::string_view message);
 
 }  // namespace kelotarhu::cli

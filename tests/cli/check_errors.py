@@ -3,11 +3,14 @@
 
 Every error must be exactly one line "kelotarhu: ..." on standard error, plus the hint
 line after a bad usage; nothing on standard output; exit status 2 for a bad usage, 1
-when standard output cannot take the output (a full disk, a pipe whose reader has gone
-while SIGPIPE is ignored, a closed standard output), in every output mode.
+for a failure at run time: a plug-in that cannot be used, or standard output that cannot
+take the output (a full disk, a pipe whose reader has gone while SIGPIPE is ignored, a
+closed standard output), in every output mode.
 
-Usage: check_errors.py usage|write COMMAND...   (COMMAND runs kelotarhu, perhaps under
-an emulator)
+Usage: check_errors.py usage COMMAND...
+       check_errors.py write PLUGIN COMMAND...
+(COMMAND runs kelotarhu, perhaps under an emulator; PLUGIN is the plug-in library's path
+as that kelotarhu takes it)
 """
 import os
 import subprocess
@@ -19,7 +22,7 @@ from failures import check, finish  # noqa: E402
 
 HINT = "Try 'kelotarhu --help'."
 USAGE_STATUS = 2
-WRITE_FAILURE_STATUS = 1
+RUN_TIME_STATUS = 1
 DATE_FORMS = ("write it as YYYY-MM-DD (2026-12-06), D.M.YYYY (6.12.2026), D.M. (this year), "
               "today, tomorrow, yesterday, or +N or -N days from today")
 
@@ -70,7 +73,12 @@ USAGE_CASES = [
     (["--year", "x" * 60], '--year "' + "x" * 60 + '" is not a year; write it as YYYY (2026)'),
 ]
 
-# Every output mode.
+# Failures at run time: one line, no hint.
+RUN_TIME_CASES = [
+    (["--plugin", "no such\nfolder/Kelotarhu.dll"], "no such file: no such\\nfolder/Kelotarhu.dll"),
+]
+
+# Every output mode; the reference host's comes from the plug-in's path.
 OUTPUT_MODES = [
     [],
     ["6.12.2026", "--color=always"],
@@ -93,10 +101,10 @@ OUTPUT_MODES = [
 ENGLISH = dict(os.environ, LC_ALL="", LC_MESSAGES="", LANG="")
 
 
-def run(command, stdout, pass_fds=()):
+def run(command, stdout):
     result = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=stdout,
-                            stderr=subprocess.PIPE, pass_fds=pass_fds, restore_signals=False,
-                            env=ENGLISH, check=False)
+                            stderr=subprocess.PIPE, restore_signals=False, env=ENGLISH,
+                            check=False)
     return result.returncode, result.stderr.decode("utf-8")
 
 
@@ -114,6 +122,9 @@ def check_usage(command):
         expect(what, result.returncode, result.stderr.decode("utf-8"), USAGE_STATUS,
                f"kelotarhu: {message}\n{HINT}\n")
         check(not result.stdout, f"{what}: wrote {len(result.stdout)} bytes to standard output")
+    for arguments, message in RUN_TIME_CASES:
+        status, err = run(command + arguments, subprocess.DEVNULL)
+        expect(" ".join(arguments), status, err, RUN_TIME_STATUS, f"kelotarhu: {message}\n")
 
 
 def full_disk(command):
@@ -144,17 +155,18 @@ SINKS = [
 ]
 
 
-def check_write_failures(command):
-    for arguments in OUTPUT_MODES:
+def check_write_failures(arguments):
+    plugin, command = arguments[0], arguments[1:]
+    for arguments in OUTPUT_MODES + [["--plugin", plugin]]:
         for sink, write_to, reason in SINKS:
             status, err = write_to(command + arguments)
             expect(f"{' '.join(arguments) or 'today'} to {sink}", status, err,
-                   WRITE_FAILURE_STATUS, f"kelotarhu: cannot write the output: {reason}\n")
+                   RUN_TIME_STATUS, f"kelotarhu: cannot write the output: {reason}\n")
 
 
 def main():
     checks = {"usage": check_usage, "write": check_write_failures}
-    if len(sys.argv) < 3 or sys.argv[1] not in checks:
+    if len(sys.argv) < 3 + (sys.argv[1:2] == ["write"]) or sys.argv[1] not in checks:
         sys.exit(__doc__)
     checks[sys.argv[1]](sys.argv[2:])
     finish("every case as expected")
