@@ -97,8 +97,9 @@ OUTPUT_MODES = [
     ["--version"],
 ]
 
-# No locale asked for: the tool speaks English.
-ENGLISH = dict(os.environ, LC_ALL="", LC_MESSAGES="", LANG="")
+# The C locale: the tool speaks English. In UTF-8, as Wine needs it to pass the
+# arguments on unchanged.
+ENGLISH = dict(os.environ, LC_ALL="C.UTF-8", LC_MESSAGES="", LANG="")
 
 
 def run(command, stdout):
