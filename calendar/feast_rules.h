@@ -23,24 +23,25 @@ inline constexpr Marks kFlagDay{true, false};
 inline constexpr Marks kRedDay{false, true};
 inline constexpr Marks kFlagAndRedDay{true, true};
 
-// Places a name on a day in the given way, then sets the rule's flags.
-void PlaceFeast(YearTable& table, int month, int day, std::string_view name, Placement placement,
-                Marks marks);
+// Places a name on a day in the given way, then sets the rule's flags. Every rule
+// returns false when memory ran out.
+[[nodiscard]] bool PlaceFeast(YearTable& table, int month, int day, std::string_view name,
+                              Placement placement, Marks marks);
 
 // Fixed-date holidays, feasts, flag days and theme days of months first..last.
-void PlaceFixedFeasts(YearTable& table, int first_month, int last_month);
+[[nodiscard]] bool PlaceFixedFeasts(YearTable& table, int first_month, int last_month);
 
 // Weekday-anchored feasts: the one Sunday or Saturday of a seven-day window.
-void PlaceCandlemas(YearTable& table);
-void PlaceMothersDayAndMemorialDay(YearTable& table);
-void PlaceMidsummerDay(YearTable& table);
-void PlaceMichaelmas(YearTable& table);
-void PlaceFathersDay(YearTable& table);
-void PlaceAllSaintsDay(YearTable& table);
+[[nodiscard]] bool PlaceCandlemas(YearTable& table);
+[[nodiscard]] bool PlaceMothersDayAndMemorialDay(YearTable& table);
+[[nodiscard]] bool PlaceMidsummerDay(YearTable& table);
+[[nodiscard]] bool PlaceMichaelmas(YearTable& table);
+[[nodiscard]] bool PlaceFathersDay(YearTable& table);
+[[nodiscard]] bool PlaceAllSaintsDay(YearTable& table);
 // Needs the Easter step's texts on the Sundays of 22 to 28 March.
-void PlaceAnnunciation(YearTable& table);
+[[nodiscard]] bool PlaceAnnunciation(YearTable& table);
 
 // Easter Sunday and the seven feasts that move with it.
-void PlaceMovableFeasts(YearTable& table, std::uint16_t year);
+[[nodiscard]] bool PlaceMovableFeasts(YearTable& table, std::uint16_t year);
 
 }  // namespace kelotarhu::calendar

@@ -56,12 +56,15 @@ constexpr std::array<FixedFeast, 35> kFixedFeasts = {{
 
 }  // namespace
 
-void PlaceFixedFeasts(YearTable& table, int first_month, int last_month) {
+bool PlaceFixedFeasts(YearTable& table, int first_month, int last_month) {
   for (const FixedFeast& feast : kFixedFeasts) {
     if (feast.month < first_month || feast.month > last_month) continue;
     // Each row is the first placement on its day, so it replaces the empty text.
-    PlaceFeast(table, feast.month, feast.day, feast.name, Placement::kSet, feast.marks);
+    if (!PlaceFeast(table, feast.month, feast.day, feast.name, Placement::kSet, feast.marks)) {
+      return false;
+    }
   }
+  return true;
 }
 
 }  // namespace kelotarhu::calendar

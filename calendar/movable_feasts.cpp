@@ -30,13 +30,16 @@ constexpr std::array<MovableFeast, 8> kMovableFeasts = {{
 
 }  // namespace
 
-void PlaceMovableFeasts(YearTable& table, std::uint16_t year) {
+bool PlaceMovableFeasts(YearTable& table, std::uint16_t year) {
   const Date easter = EasterSunday(year);
   const std::int32_t easter_day_count = DayCount(easter.year, easter.month, easter.day);
   for (const MovableFeast& feast : kMovableFeasts) {
     const Date date = DateOfDayCount(easter_day_count + feast.days_from_easter);
-    PlaceFeast(table, date.month, date.day, feast.name, feast.placement, feast.marks);
+    if (!PlaceFeast(table, date.month, date.day, feast.name, feast.placement, feast.marks)) {
+      return false;
+    }
   }
+  return true;
 }
 
 }  // namespace kelotarhu::calendar

@@ -24,60 +24,60 @@ MonthDay FindInWindow(const YearTable& table, MonthDay first, std::string_view w
   return first;  // unreachable for a built table: seven dates hold every weekday
 }
 
-void Place(YearTable& table, MonthDay day, std::string_view name, Placement placement,
+bool Place(YearTable& table, MonthDay day, std::string_view name, Placement placement,
            Marks marks) {
-  PlaceFeast(table, day.month, day.day, name, placement, marks);
+  return PlaceFeast(table, day.month, day.day, name, placement, marks);
 }
 
 }  // namespace
 
-void PlaceCandlemas(YearTable& table) {
+bool PlaceCandlemas(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {2, 2}, kSunday);
-  Place(table, sunday, "Kynttil\xE4np\xE4iv\xE4", Placement::kAdd, kNoMarks);
+  return Place(table, sunday, "Kynttil\xE4np\xE4iv\xE4", Placement::kAdd, kNoMarks);
 }
 
-void PlaceMothersDayAndMemorialDay(YearTable& table) {
+bool PlaceMothersDayAndMemorialDay(YearTable& table) {
   const MonthDay mothers_day = FindInWindow(table, {5, 8}, kSunday);
-  Place(table, mothers_day, "\xC4itienp\xE4iv\xE4", Placement::kAdd, kFlagDay);
   // Memorial Day is the Sunday a week later, 15 to 21 May.
-  Place(table, {5, mothers_day.day + 7}, "Kaatuneiden muistop\xE4iv\xE4", Placement::kAdd,
-        kFlagDay);
+  return Place(table, mothers_day, "\xC4itienp\xE4iv\xE4", Placement::kAdd, kFlagDay) &&
+         Place(table, {5, mothers_day.day + 7}, "Kaatuneiden muistop\xE4iv\xE4", Placement::kAdd,
+               kFlagDay);
 }
 
-void PlaceMidsummerDay(YearTable& table) {
+bool PlaceMidsummerDay(YearTable& table) {
   const MonthDay saturday = FindInWindow(table, {6, 20}, kSaturday);
-  Place(table, saturday, "Juhannusp\xE4iv\xE4", Placement::kSet, kFlagAndRedDay);
+  return Place(table, saturday, "Juhannusp\xE4iv\xE4", Placement::kSet, kFlagAndRedDay);
 }
 
-void PlaceMichaelmas(YearTable& table) {
+bool PlaceMichaelmas(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {9, 29}, kSunday);
-  Place(table, sunday, "Mikkelinp\xE4iv\xE4", Placement::kSet, kRedDay);
+  return Place(table, sunday, "Mikkelinp\xE4iv\xE4", Placement::kSet, kRedDay);
 }
 
-void PlaceFathersDay(YearTable& table) {
+bool PlaceFathersDay(YearTable& table) {
   const MonthDay sunday = FindInWindow(table, {11, 8}, kSunday);
-  Place(table, sunday, "Is\xE4np\xE4iv\xE4", Placement::kSet, kFlagAndRedDay);
+  return Place(table, sunday, "Is\xE4np\xE4iv\xE4", Placement::kSet, kFlagAndRedDay);
 }
 
-void PlaceAllSaintsDay(YearTable& table) {
+bool PlaceAllSaintsDay(YearTable& table) {
   // On 31 October it replaces Halloween; in November it joins Svenska dagen (6.11).
   constexpr std::string_view kAllSaints = "Pyh\xE4inp\xE4iv\xE4";
   const MonthDay saturday = FindInWindow(table, {10, 31}, kSaturday);
   const Placement placement = saturday.month == 10 ? Placement::kSet : Placement::kAdd;
-  Place(table, saturday, kAllSaints, placement, kRedDay);
+  return Place(table, saturday, kAllSaints, placement, kRedDay);
 }
 
-void PlaceAnnunciation(YearTable& table) {
+bool PlaceAnnunciation(YearTable& table) {
   // Kept off Easter Day and Palm Sunday: moved two weeks or one week earlier.
   const MonthDay sunday = FindInWindow(table, {3, 22}, kSunday);
-  const std::string& feasts = table.Day(sunday.month, sunday.day).Feasts;
+  const std::string_view feasts = table.Day(sunday.month, sunday.day).Feasts;
   int day = sunday.day;
   if (feasts == "P\xE4\xE4si\xE4isp\xE4iv\xE4") {
     day -= 14;
   } else if (feasts == "Palmusunnuntai") {
     day -= 7;
   }
-  PlaceFeast(table, 3, day, "Marian ilmestysp\xE4iv\xE4", Placement::kSet, kRedDay);
+  return PlaceFeast(table, 3, day, "Marian ilmestysp\xE4iv\xE4", Placement::kSet, kRedDay);
 }
 
 }  // namespace kelotarhu::calendar

@@ -24,65 +24,67 @@ void ClearAndNameWeekdays(YearTable& table, std::uint16_t year) {
   }
 }
 
+// Not a function-local static: that would need a guard, and its handle, at every load.
+constinit const TNewDay kOutside{};
+
 }  // namespace
 
 const TNewDay& YearTable::Lookup(int month, int day) const {
-  static const TNewDay kOutside{};
   return Contains(month, day) ? Day(month, day) : kOutside;
 }
 
-void YearTable::AddFeast(int month, int day, std::string_view name) {
-  std::string& feasts = Day(month, day).Feasts;
-  if (!feasts.empty()) feasts += kFeastSeparator;
-  feasts += name;
+bool YearTable::AddFeast(int month, int day, std::string_view name) {
+  Text& feasts = Day(month, day).Feasts;
+  if (feasts.empty()) return feasts.Assign(name);
+  // Room for both parts first, so that a failure leaves the text as it was.
+  return feasts.Reserve(feasts.size() + kFeastSeparator.size() + name.size()) &&
+         feasts.Append(kFeastSeparator) && feasts.Append(name);
 }
 
-void YearTable::SetFeast(int month, int day, std::string_view name) {
-  Day(month, day).Feasts.assign(name);
+bool YearTable::SetFeast(int month, int day, std::string_view name) {
+  return Day(month, day).Feasts.Assign(name);
 }
 
-void PlaceFeast(YearTable& table, int month, int day, std::string_view name, Placement placement,
+bool PlaceFeast(YearTable& table, int month, int day, std::string_view name, Placement placement,
                 Marks marks) {
-  if (placement == Placement::kAdd) {
-    table.AddFeast(month, day, name);
-  } else {
-    table.SetFeast(month, day, name);
-  }
+  const bool placed = placement == Placement::kAdd ? table.AddFeast(month, day, name)
+                                                   : table.SetFeast(month, day, name);
+  if (!placed) return false;
   TNewDay& record = table.Day(month, day);
   if (marks.flag_day) record.FlagDay = 1;
   if (marks.red_day) record.RedDay = 1;
+  return true;
 }
 
 namespace {
 
 // Every placement step of a valid year, in the binding order: where two placements
 // meet on one day, a later joining one stands behind the earlier text and a later
-// replacing one replaces it.
-void PlaceFeastsAndNames(YearTable& table, std::uint16_t year) {
-  PlaceFixedFeasts(table, 1, 2);
-  PlaceCandlemas(table);  // joins J. L. Runeberg's day on 5 February
-  PlaceFixedFeasts(table, 3, 5);
-  PlaceMothersDayAndMemorialDay(table);  // joins Europe Day or J. V. Snellman's day
-  PlaceFixedFeasts(table, 6, 6);
-  PlaceMidsummerDay(table);
-  PlaceFixedFeasts(table, 7, 7);
-  PlaceMichaelmas(table);
-  PlaceFixedFeasts(table, 10, 11);
-  PlaceFathersDay(table);
-  PlaceAllSaintsDay(table);  // replaces Halloween, or joins Svenska dagen
-  PlaceFixedFeasts(table, 12, 12);
-  PlaceMovableFeasts(table, year);  // joins onto or replaces everything above
-  PlaceAnnunciation(table);         // reads the Easter step's texts
+// replacing one replaces it. Stops at the first step that runs out of memory.
+bool PlaceFeastsAndNames(YearTable& table, std::uint16_t year) {
+  const bool placed = PlaceFixedFeasts(table, 1, 2) &&
+                      PlaceCandlemas(table) &&  // joins J. L. Runeberg's day on 5 February
+                      PlaceFixedFeasts(table, 3, 5) &&
+                      PlaceMothersDayAndMemorialDay(table) &&  // joins Europe Day or Snellman
+                      PlaceFixedFeasts(table, 6, 6) && PlaceMidsummerDay(table) &&
+                      PlaceFixedFeasts(table, 7, 7) && PlaceMichaelmas(table) &&
+                      PlaceFixedFeasts(table, 10, 11) && PlaceFathersDay(table) &&
+                      PlaceAllSaintsDay(table) &&  // replaces Halloween, or joins Svenska dagen
+                      PlaceFixedFeasts(table, 12, 12) &&
+                      PlaceMovableFeasts(table, year) &&  // joins onto or replaces the above
+                      PlaceAnnunciation(table);           // reads the Easter step's texts
+  if (!placed) return false;
   namedays::LoadFinnishNames(table);
   namedays::LoadSwedishNames(table);
+  return true;
 }
 
 }  // namespace
 
-void BuildYearTable(YearTable& table, std::uint16_t year) {
+bool BuildYearTable(YearTable& table, std::uint16_t year) {
   table.set_year(year);
   ClearAndNameWeekdays(table, year);
-  if (DateIsValid(year, 1, 1)) PlaceFeastsAndNames(table, year);
+  return !DateIsValid(year, 1, 1) || PlaceFeastsAndNames(table, year);
 }
 
 }  // namespace kelotarhu::calendar

@@ -4,10 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "calendar/date.h"
+#include "calendar/text.h"
 
 namespace kelotarhu::calendar {
 
@@ -15,7 +15,7 @@ namespace kelotarhu::calendar {
 // library; Feasts is built up by the placement rules and owned by the record.
 struct TNewDay {
   std::string_view Weekday;
-  std::string Feasts;  // several names joined by " / ", in the order they were placed
+  Text Feasts;  // several names joined by " / ", in the order they were placed
   std::uint8_t FlagDay = 0;
   std::uint8_t RedDay = 0;
   std::string_view FinnishNames;
@@ -48,9 +48,11 @@ class YearTable {
   const TNewDay& Lookup(int month, int day) const;
 
   // Joining placement: the name alone on an empty day, else " / " and the name appended.
-  void AddFeast(int month, int day, std::string_view name);
+  // False when memory ran out.
+  [[nodiscard]] bool AddFeast(int month, int day, std::string_view name);
   // Replacing placement: the day's feast text becomes the name alone. Flags stay.
-  void SetFeast(int month, int day, std::string_view name);
+  // False when memory ran out.
+  [[nodiscard]] bool SetFeast(int month, int day, std::string_view name);
 
   // The weekday tests of the placement rules compare the day's weekday text whole.
   bool IsSunday(int month, int day) const { return Day(month, day).Weekday == kSunday; }
@@ -68,6 +70,8 @@ class YearTable {
 };
 
 // Rebuilds every used record of the table for a Gregorian year (1-9999) from scratch.
-void BuildYearTable(YearTable& table, std::uint16_t year);
+// False when memory ran out and the table is only partly built; a later build starts
+// from scratch again.
+bool BuildYearTable(YearTable& table, std::uint16_t year);
 
 }  // namespace kelotarhu::calendar

@@ -1,21 +1,6 @@
-# Cross build for 32-bit Windows with MinGW-w64 (posix threads: GoogleTest needs
-# std::mutex). Test programs run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Every program links its runtimes statically, so none needs libstdc++-6.dll,
-# libgcc_s_*.dll or libwinpthread-1.dll beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-# The Wine prefix lives in the build folder.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix")
+# Cross build of the shipped binaries for 32-bit Windows with MinGW-w64 GCC and its
+# win32 thread model: no winpthreads in them (which takes a TLS slot at every load of
+# the DLL and needs Vista's GetTickCount64). cmake/windows_compiler.cmake checks it.
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

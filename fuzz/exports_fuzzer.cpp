@@ -133,7 +133,7 @@ LocalDate today = kFirstDay;
 std::string executable_path(kFirstExecutablePath);
 
 LocalDate FuzzedToday() { return today; }
-std::string FuzzedExecutablePath() { return executable_path; }
+std::string_view FuzzedExecutablePath() { return executable_path; }
 
 // ---------------------------------------------------------------------------------------
 // Contract checks
@@ -179,7 +179,7 @@ const TNewDay& ExpectedRecordOfToday() {
 
 // The red-day period only for exactly "K" or "k", on a red day with a feast text.
 std::string ExpectedHoliday(const TNewDay& record, std::string_view answer) {
-  std::string expected = record.Feasts;
+  std::string expected(record.Feasts.view());
   if ((answer == "K" || answer == "k") && record.RedDay == 1 && !expected.empty()) {
     expected += '.';
   }

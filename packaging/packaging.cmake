@@ -39,7 +39,9 @@ set(CPACK_PACKAGE_VENDOR "Kelotarhu developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Kelotarhu-${PROJECT_VERSION}-win32)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_STRIP_FILES TRUE)  # no symbol tables in what users download
+# The binaries are stripped when linked, so that the package holds the very bytes
+# that the tests loaded.
+set(CPACK_STRIP_FILES FALSE)
 set(CPACK_INSTALL_CMAKE_PROJECTS
     "${CMAKE_BINARY_DIR};${PROJECT_NAME};${kelotarhu_package_component};/")
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})

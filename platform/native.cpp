@@ -1,6 +1,7 @@
 // Native (POSIX) platform: local clock from the C library, executable path from /proc.
 #include <unistd.h>
 
+#include <cstring>
 #include <ctime>
 
 #include "platform/native_seams.h"
@@ -17,36 +18,47 @@ LocalDate SystemToday() {
           static_cast<std::uint16_t>(local.tm_mon + 1), static_cast<std::uint16_t>(local.tm_mday)};
 }
 
-std::string ProcSelfExe() {
-  std::string path(256, '\0');
-  for (;;) {
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length < 0) return {};
-    if (static_cast<std::size_t>(length) < path.size()) {
-      path.resize(static_cast<std::size_t>(length));
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
+// readlink neither terminates nor says whether it cut the path short; a result that
+// fills the buffer is taken as cut short.
+std::size_t ProcSelfExe(char* buffer, std::size_t size) {
+  const ssize_t length = readlink("/proc/self/exe", buffer, size);
+  if (length <= 0) return 0;
+  const auto written = static_cast<std::size_t>(length);
+  if (written >= size) return size;
+  buffer[written] = '\0';
+  return written;
+}
+
+// Copies a stand-in path as GetModuleFileNameA does: cut short and terminated when the
+// buffer is too small.
+std::size_t CopyPath(std::string_view path, char* buffer, std::size_t size) {
+  if (size == 0) return 0;
+  const std::size_t copied = path.size() < size ? path.size() : size - 1;
+  std::memcpy(buffer, path.data(), copied);
+  buffer[copied] = '\0';
+  return path.size() < size ? copied : size;
 }
 
 ClockSource clock_source = SystemToday;
-ExecutablePathSource executable_path_source = ProcSelfExe;
+ExecutablePathSource executable_path_source = nullptr;  // null: /proc/self/exe
 
 }  // namespace
 
 void SetClockSource(ClockSource source) { clock_source = source ? source : SystemToday; }
 
-void SetExecutablePathSource(ExecutablePathSource source) {
-  executable_path_source = source ? source : ProcSelfExe;
-}
+void SetExecutablePathSource(ExecutablePathSource source) { executable_path_source = source; }
 
 LocalDate LocalToday() { return clock_source(); }
 
-std::string HostExecutablePath() { return executable_path_source(); }
+std::size_t HostExecutablePath(char* buffer, std::size_t size) {
+  return executable_path_source ? CopyPath(executable_path_source(), buffer, size)
+                                : ProcSelfExe(buffer, size);
+}
 
-void UpperCaseInPlace(std::string& text) {
-  for (char& c : text) c = static_cast<char>(UpperCase1252(static_cast<unsigned char>(c)));
+void UpperCaseInPlace(char* text, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i) {
+    text[i] = static_cast<char>(UpperCase1252(static_cast<unsigned char>(text[i])));
+  }
 }
 
 }  // namespace kelotarhu::platform

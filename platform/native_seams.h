@@ -2,14 +2,15 @@
 // the executable path. The Windows DLL has no such seam; its tests patch imports.
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
 namespace kelotarhu::platform {
 
 using ClockSource = LocalDate (*)();
-using ExecutablePathSource = std::string (*)();
+// The source's text must stay valid until the source is replaced.
+using ExecutablePathSource = std::string_view (*)();
 
 // Passing nullptr restores the real source.
 void SetClockSource(ClockSource source);

@@ -1,8 +1,6 @@
 // Win32 platform: the three system calls the DLL makes, nothing more.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "platform/platform.h"
 
 namespace kelotarhu::platform {
@@ -13,28 +11,17 @@ LocalDate LocalToday() {
   return {now.wYear, now.wMonth, now.wDay};
 }
 
-std::string HostExecutablePath() {
-  // GetModuleFileNameA truncates silently when the buffer is too small, so grow
-  // until the answer fits with room to spare (long paths reach 32767 characters).
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    if (path.size() >= 65536) return {};
-    path.resize(path.size() * 2);
-  }
+std::size_t HostExecutablePath(char* buffer, std::size_t size) {
+  // The caller's buffers stay far below 4 GiB (a path has at most 32767 characters).
+  return GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size));
 }
 
-void UpperCaseInPlace(std::string& text) {
+void UpperCaseInPlace(char* text, std::size_t length) {
   // CharUpperBuffA takes a DWORD length; texts longer than that are upper-cased in parts.
   constexpr std::size_t kChunk = 1u << 30;
-  for (std::size_t offset = 0; offset < text.size(); offset += kChunk) {
-    const std::size_t length = std::min(kChunk, text.size() - offset);
-    CharUpperBuffA(text.data() + offset, static_cast<DWORD>(length));
+  for (std::size_t offset = 0; offset < length; offset += kChunk) {
+    const std::size_t part = length - offset < kChunk ? length - offset : kChunk;
+    CharUpperBuffA(text + offset, static_cast<DWORD>(part));
   }
 }
 

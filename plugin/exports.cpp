@@ -1,50 +1,35 @@
-// The exported entry points: thin stdcall wrappers over the one plug-in instance. No
-// C++ exception may reach the host, so every call that can allocate is guarded.
+// The exported entry points: thin stdcall wrappers over the one plug-in instance. The
+// plug-in is built without C++ exceptions: running out of memory is a result like any
+// other, so nothing can unwind into the host.
 #include "plugin/exports.h"
 
 #include "plugin/plugin.h"
-#include "plugin/texts.h"
 
 namespace {
 
-kelotarhu::plugin::Plugin& Instance() {
-  static kelotarhu::plugin::Plugin plugin;
-  return plugin;
-}
-
-// Runs an entry point's body; should it throw (out of memory, in practice), the host
-// gets `fallback` and the plug-in stays usable for the next call.
-template <typename Result, typename Body>
-Result Guarded(Result fallback, Body body) noexcept {
-  try {
-    return body();
-  } catch (...) {
-    return fallback;
-  }
-}
+// Constant-initialised at load, so no guard (and no lock) is needed to reach it; its
+// destructor gives back every text at unload.
+constinit kelotarhu::plugin::Plugin instance;
 
 }  // namespace
-
-using kelotarhu::plugin::kEmptyText;
 
 extern "C" {
 
 const char* KELOTARHU_CALL GetFlag(std::uint32_t, const char* flag_path) {
-  return Guarded<const char*>(kEmptyText, [&] { return Instance().GetFlag(flag_path); });
+  return instance.GetFlag(flag_path);
 }
 
 const char* KELOTARHU_CALL GetHoliday(std::uint32_t, const char* red_answer) {
-  return Guarded<const char*>(kEmptyText, [&] { return Instance().GetHoliday(red_answer); });
+  return instance.GetHoliday(red_answer);
 }
 
 const char* KELOTARHU_CALL GetNameDay(std::uint32_t, const char* finnish_answer,
                                       const char* swedish_answer, const char* separator) {
-  return Guarded<const char*>(
-      kEmptyText, [&] { return Instance().GetNameDay(finnish_answer, swedish_answer, separator); });
+  return instance.GetNameDay(finnish_answer, swedish_answer, separator);
 }
 
 const char* KELOTARHU_CALL getparam(const char* function_name) {
-  return Guarded<const char*>(kEmptyText, [&] { return Instance().GetParam(function_name); });
+  return instance.GetParam(function_name);
 }
 
 std::int32_t KELOTARHU_CALL dlltype() { return kelotarhu::plugin::kDllType; }
@@ -55,12 +40,10 @@ const char* KELOTARHU_CALL getinfo(std::uint32_t type) { return kelotarhu::plugi
 
 std::int32_t KELOTARHU_CALL configure() { return 0; }
 
-std::int32_t KELOTARHU_CALL dllshutdown(std::uint32_t) { return Instance().Shutdown(); }
+std::int32_t KELOTARHU_CALL dllshutdown(std::uint32_t) { return instance.Shutdown(); }
 
 // Zero tells the host that the start failed (no memory for the table); the next
 // display call retries the build.
-std::int32_t KELOTARHU_CALL dllstartup(std::uint32_t, std::uint32_t) {
-  return Guarded<std::int32_t>(0, [] { return Instance().Startup(); });
-}
+std::int32_t KELOTARHU_CALL dllstartup(std::uint32_t, std::uint32_t) { return instance.Startup(); }
 
 }  // extern "C"

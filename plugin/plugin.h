@@ -5,10 +5,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "calendar/date.h"
+#include "calendar/text.h"
 #include "calendar/year_table.h"
 
 namespace kelotarhu::plugin {
@@ -21,7 +21,8 @@ class Plugin {
   std::int32_t Shutdown();
 
   // Display functions; null pointers count as the empty text. Each result stays valid
-  // until the same function is called again on this instance.
+  // until the same function is called again on this instance. When memory runs out,
+  // the result is the empty text and the next call answers normally.
   const char* GetNameDay(const char* finnish_answer, const char* swedish_answer,
                          const char* separator);
   const char* GetHoliday(const char* red_answer);
@@ -35,12 +36,12 @@ class Plugin {
  private:
   // Refreshes today's date and returns its record. A table built in an earlier year is
   // first rebuilt for today's year, so a host that stays started over New Year reads
-  // this year's feasts.
-  const calendar::TNewDay& Today();
+  // this year's feasts. Null when that rebuild ran out of memory.
+  const calendar::TNewDay* Today();
 
   // Builds the table for `year`; the year is recorded only once the build completes,
-  // so that a build cut short (out of memory) is done again by the next call.
-  void BuildTable(std::uint16_t year);
+  // so that a build cut short (out of memory, false) is done again by the next call.
+  bool BuildTable(std::uint16_t year);
 
   bool running_ = false;
   bool started_ = false;
@@ -48,10 +49,10 @@ class Plugin {
   std::uint32_t start_counter_ = 0;  // wraps as the 32-bit value it is
   calendar::Date current_date_;
   calendar::YearTable table_;
-  std::string name_day_result_;
-  std::string holiday_result_;
-  std::string flag_result_;
-  std::string param_result_;
+  calendar::Text name_day_result_;
+  calendar::Text holiday_result_;
+  calendar::Text flag_result_;
+  calendar::Text param_result_;
 };
 
 // Stateless entry points.

@@ -3,9 +3,11 @@
 #
 #   install-deps.sh          everything to build and test every preset: the tool's needs,
 #                            clang, GoogleTest, Google Benchmark, the MinGW-w64 i686 cross
-#                            compiler, Wine with 32-bit support, and the checkers of the
-#                            man page, the shell completions and the Debian package, and
-#                            the iCalendar parser that reads the calendar files back
+#                            compilers (win32 threads for what ships, posix threads for the
+#                            GoogleTest programs), Wine with 32-bit support, pefile for
+#                            reading the Windows binaries back, the checkers of the man
+#                            page, the shell completions and the Debian package, and the
+#                            iCalendar parser that reads the calendar files back
 #   install-deps.sh --tool   only what building the kelotarhu tool needs
 #
 # Runs apt as root, or through sudo for another user; asks for nothing when nothing lacks.
@@ -13,7 +15,8 @@ set -euo pipefail
 
 tool_packages=(cmake ninja-build g++ python3 libcli11-dev nlohmann-json3-dev)
 test_packages=(clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 zip unzip valgrind
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 python3-pefile
+  wine wine32:i386 zip unzip valgrind
   man-db groff-base bash-completion zsh dpkg-dev file lintian python3-icalendar
   python3-pyte)
 

@@ -51,6 +51,11 @@ def main(cpack, build_folder, zip_name, *emulator):
         for program in ("kelotarhu.exe", "plugins/Kelotarhu.dll"):
             if not package.read(program).startswith(b"MZ"):
                 failures.append(f"{program} is no Windows program")
+        for program, built in (("kelotarhu.exe", "kelotarhu.exe"),
+                               ("plugins/Kelotarhu.dll", "Kelotarhu.dll")):
+            with open(os.path.join(build_folder, built), "rb") as tested:
+                if package.read(program) != tested.read():
+                    failures.append(f"{program} is not the {built} that the tests ran")
         if b"Kelotarhu.dll\0" not in package.read("plugins/Kelotarhu.dll"):
             failures.append("the DLL's export directory does not name Kelotarhu.dll")
         readme = package.read("README")

@@ -1,6 +1,7 @@
 // The test program's own global operator new: it allocates as usual (noting the largest
-// block) until a FailingAllocations object lives; then every allocation throws
-// std::bad_alloc, as it does when memory runs out.
+// block) until a FailingAllocations object lives; then every allocation fails, as it
+// does when memory runs out: the plain forms throw std::bad_alloc, the nothrow forms
+// return null.
 #pragma once
 
 #include <cstddef>

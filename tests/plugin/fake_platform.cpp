@@ -11,7 +11,7 @@ platform::LocalDate fake_today;
 std::string fake_executable_path;
 
 platform::LocalDate FakeToday() { return fake_today; }
-std::string FakeExecutablePath() { return fake_executable_path; }
+std::string_view FakeExecutablePath() { return fake_executable_path; }
 
 }  // namespace
 

@@ -38,14 +38,14 @@ TEST(UpperCase, EveryByteMapsLikeTheUnicodeCapital) {
     // the code page lacks (ß, µ) stay as they are.
     const int expected = character == 0 || capital < 0 ? byte : capital;
     std::string text(1, static_cast<char>(byte));
-    kelotarhu::platform::UpperCaseInPlace(text);
+    kelotarhu::platform::UpperCaseInPlace(text.data(), text.size());
     EXPECT_EQ(static_cast<unsigned char>(text[0]), expected) << "byte " << byte;
   }
 }
 
 TEST(UpperCase, WholeTextsKeepTheirLength) {
   std::string text = "k\xE4ytt\xF6 \xE5\xE4\xF6 ok";
-  kelotarhu::platform::UpperCaseInPlace(text);
+  kelotarhu::platform::UpperCaseInPlace(text.data(), text.size());
   EXPECT_EQ(text, "K\xC4YTT\xD6 \xC5\xC4\xD6 OK");
 }
 

@@ -62,6 +62,13 @@ TEST_F(LifecycleTest, GetInfoTextsStartWithFiveBlanks) {
   }
 }
 
+// The version text is fixed, "     0.8.7"; it must name the version the binary is
+// built as (project(VERSION), also in the version resource), so that a bump cannot
+// leave it behind.
+TEST_F(LifecycleTest, GetInfoVersionIsTheProjectVersion) {
+  EXPECT_EQ(Text(dll().getinfo(2)), std::string("     ") + KELOTARHU_PROJECT_VERSION);
+}
+
 TEST_F(LifecycleTest, GetInfoOfAnyOtherTypeIsTheEmptyText) {
   for (const std::uint32_t type : {7u, 8u, 100u, 0x7FFFFFFFu, 0x80000000u, 4294967295u}) {
     SCOPED_TRACE(type);
