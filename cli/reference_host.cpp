@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <stdexcept>
 #include <string_view>
 
@@ -22,8 +21,11 @@ namespace {
 // The first argument of the display functions belongs to the host; the plug-in never
 // reads it.
 constexpr std::uint32_t kHostArgument = 0;
-constexpr int kInfoTypes = 7;  // getinfo 0 to 6
+constexpr std::uint32_t kInfoTypes = 7;  // getinfo 0 to 6
 constexpr std::string_view kFunctionListSeparator = "|";
+// The longest text this host takes from the plug-in; a longer one is refused unread.
+constexpr std::size_t kLongestText = std::size_t{1} << 20;
+constexpr const char* kLongestTextName = "1 MiB";
 
 // An --answer that does not fit the plug-in's questions.
 class AnswerError : public std::runtime_error {
@@ -55,6 +57,12 @@ constexpr std::array<DisplayCall, 3> kDisplayCalls = {{
        return reinterpret_cast<decltype(&::GetFlag)>(function)(kHostArgument, a[0].c_str());
      }},
 }};
+
+// How to call a display function of that name; nothing for one this host does not know.
+const DisplayCall* CallOf(std::string_view function) {
+  const auto found = std::ranges::find(kDisplayCalls, function, &DisplayCall::name);
+  return found == kDisplayCalls.end() ? nullptr : &*found;
+}
 
 // The life-cycle exports, resolved by name when the library is loaded.
 struct LifeCycle {
@@ -89,11 +97,9 @@ LifeCycle ResolveLifeCycle(const PluginLibrary& library, const std::string& path
           Require<decltype(&::dllshutdown)>(library, path, "dllshutdown")};
 }
 
-// A returned text as a host shows it: UTF-8 in quotes, control characters escaped so
-// that a line break or a trailing blank can be seen. A null pointer, which the plug-in
-// must never return, shows as NULL.
-std::string Shown(const char* text) {
-  if (!text) return "NULL";
+// A text as a host shows it: UTF-8 in quotes, control characters escaped so that a
+// line break or a trailing blank can be seen.
+std::string Shown(std::string_view text) {
   std::string shown = "\"";
   for (const char c : Utf8FromWindows1252(text)) {
     const auto byte = static_cast<unsigned char>(c);
@@ -112,18 +118,17 @@ std::string Shown(const char* text) {
   return shown + '"';
 }
 
-// A text the host goes on to read; the plug-in must never return a null pointer.
-std::string Returned(const char* text, const std::string& call) {
-  if (!text) throw PluginError(call + " returned a null pointer");
-  return text;
+// The start of a text, shown, for a message that must stay one short line.
+std::string Excerpt(std::string_view text) {
+  constexpr std::size_t kExcerpt = 60;
+  return text.size() <= kExcerpt ? Shown(text) : Shown(text.substr(0, kExcerpt)) + "...";
 }
 
-const DisplayCall& CallOf(std::string_view function) {
-  for (const DisplayCall& call : kDisplayCalls) {
-    if (call.name == function) return call;
-  }
-  throw PluginError("the plug-in offers the display function " + std::string(function) +
-                    ", whose arguments this host does not know");
+bool HoldsControlCharacter(std::string_view text) {
+  return std::ranges::any_of(text, [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
 }
 
 // One display function as the host sees it: its questions and the answers it will pass.
@@ -133,26 +138,6 @@ struct DisplayFunction {
   std::vector<Question> questions;
   Answers answers;
 };
-
-std::vector<Question> QuestionsOf(const LifeCycle& life_cycle, const std::string& function,
-                                  std::ostream& out) {
-  const std::string descriptor =
-      Returned(life_cycle.getparam(function.c_str()), "getparam " + function);
-  out << "getparam " << function << "  " << Shown(descriptor.c_str()) << '\n';
-  std::optional<std::vector<Question>> questions = ParseDescriptor(descriptor);
-  if (!questions) throw PluginError("the option descriptor of " + function + " is malformed");
-  if (questions->size() != CallOf(function).answer_count) {
-    throw PluginError("the option descriptor of " + function + " asks " +
-                      std::to_string(questions->size()) + " questions, the function takes " +
-                      std::to_string(CallOf(function).answer_count) + " answers");
-  }
-  for (std::size_t i = 0; i < questions->size(); ++i) {
-    const Question& question = (*questions)[i];
-    out << "  " << i + 1 << ". " << Utf8FromWindows1252(question.text) << "  default "
-        << Shown(question.default_answer.c_str()) << '\n';
-  }
-  return *questions;
-}
 
 Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgument>& given) {
   Answers answers;
@@ -189,53 +174,163 @@ void CheckAnswersNameFunctions(const std::vector<AnswerArgument>& given,
   }
 }
 
-std::vector<DisplayFunction> DiscoverDisplayFunctions(const PluginLibrary& library,
-                                                      const HostRequest& request,
-                                                      const LifeCycle& life_cycle,
-                                                      std::ostream& out) {
-  const std::string function_list = Returned(life_cycle.init(), "init");
-  out << "init         " << Shown(function_list.c_str()) << '\n';
-  for (int type = 0; type < kInfoTypes; ++type) {
-    out << "getinfo " << type << "    "
-        << Shown(life_cycle.getinfo(static_cast<std::uint32_t>(type))) << '\n';
+// The names that init lists, each a display function once: "GetNameDay|GetHoliday".
+std::vector<std::string> DisplayFunctionNames(const std::string& list) {
+  if (list.empty()) throw PluginError("init returned the empty text, which names no function");
+  const auto malformed = [&list](const std::string& what) {
+    return PluginError("init returned the malformed function list " + Excerpt(list) + ": " + what);
+  };
+  std::vector<std::string> names = SplitAt(list, kFunctionListSeparator);
+  if (list.ends_with(kFunctionListSeparator)) names.emplace_back();
+  for (auto name = names.begin(); name != names.end(); ++name) {
+    if (name->empty()) throw malformed("an empty name");
+    if (HoldsControlCharacter(*name)) throw malformed("a name holds a control character");
+    if (std::find(names.begin(), name, *name) != name) {
+      throw malformed(Utf8FromWindows1252(*name) + " is named twice");
+    }
   }
-  std::vector<DisplayFunction> functions;
-  for (const std::string& name : SplitAt(function_list, kFunctionListSeparator)) {
-    void* address = RequireExport(library, request.plugin_path, name.c_str());
-    functions.push_back({name, address, QuestionsOf(life_cycle, name, out), {}});
-  }
-  CheckAnswersNameFunctions(request.answers, functions);
-  for (DisplayFunction& function : functions)
-    function.answers = AnswersFor(function, request.answers);
-  return functions;
+  return names;
 }
 
-void CallDisplayFunction(const DisplayFunction& function, std::ostream& out) {
-  out << function.name << '(';
-  for (std::size_t i = 0; i < function.answers.size(); ++i) {
-    out << (i ? ", " : "") << Shown(function.answers[i].c_str());
-  }
-  out << ")\n  -> " << Shown(CallOf(function.name).call(function.address, function.answers))
-      << '\n';
-}
+// The reference host's run: the plug-in's calls, each one checked as a host relies on
+// it, and what they returned printed to `out`.
+class HostRun {
+ public:
+  HostRun(const HostRequest& request, std::ostream& out, std::ostream& err)
+      : request_(request),
+        out_(out),
+        err_(err),
+        library_(Loaded()),
+        life_cycle_(ResolveLifeCycle(library_, request.plugin_path)) {}
 
-void RunLifeCycle(const HostRequest& request, std::ostream& out) {
-  const PluginLibrary library(request.plugin_path);
-  const LifeCycle life_cycle = ResolveLifeCycle(library, request.plugin_path);
-  out << "plug-in      " << request.plugin_path << '\n'
-      << "dlltype      " << life_cycle.dlltype() << '\n';
-  const std::vector<DisplayFunction> functions =
-      DiscoverDisplayFunctions(library, request, life_cycle, out);
-  out << "dllstartup   " << life_cycle.dllstartup(0, 0) << '\n';
-  for (const DisplayFunction& function : functions) CallDisplayFunction(function, out);
-  out << "dllshutdown  " << life_cycle.dllshutdown(0) << '\n';
-}
+ private:
+  // Loading runs the library's own start-up code: what is printed so far goes out first.
+  PluginLibrary Loaded() {
+    Flush();
+    return PluginLibrary(request_.plugin_path);
+  }
+
+  void Flush() {
+    out_.flush();
+    err_.flush();
+  }
+
+  // One call into the plug-in: everything printed goes out before it, and a crash in
+  // it is reported `when` ("in dllstartup").
+  template <typename Function, typename... Arguments>
+  auto Call(const std::string& when, Function function, Arguments... arguments) {
+    Flush();
+    const CrashWatch watch(when);
+    return function(arguments...);
+  }
+
+  // A text that `call` returned, as the host goes on to read it: never a null pointer,
+  // and never longer than the host takes (measured without reading further).
+  static std::string Returned(const char* text, const std::string& call) {
+    if (!text) throw PluginError(call + " returned a null pointer");
+    std::size_t length = 0;
+    while (length <= kLongestText && text[length] != '\0') ++length;
+    if (length > kLongestText) {
+      throw PluginError(call + " returned a text longer than " + kLongestTextName +
+                        "; this host takes no longer text");
+    }
+    return std::string(text, length);
+  }
+
+  std::string CallForText(const std::string& call, auto function, auto... arguments) {
+    return Returned(Call("in " + call, function, arguments...), call);
+  }
+
+ public:
+  void Run() {
+    out_ << "plug-in      " << request_.plugin_path << '\n'
+         << "dlltype      " << Call("in dlltype", life_cycle_.dlltype) << '\n';
+    const std::vector<DisplayFunction> functions = DiscoverDisplayFunctions();
+    const std::int32_t count = Call("in dllstartup", life_cycle_.dllstartup, 0, 0);
+    if (count < 1) {
+      throw PluginError("dllstartup returned " + std::to_string(count) +
+                        ", not a start count of 1 or more: the start failed");
+    }
+    out_ << "dllstartup   " << count << '\n';
+    for (const DisplayFunction& function : functions) CallDisplayFunction(function);
+    out_ << "dllshutdown  " << Call("in dllshutdown", life_cycle_.dllshutdown, 0) << '\n';
+    Flush();
+  }
+
+ private:
+  std::vector<DisplayFunction> DiscoverDisplayFunctions() {
+    const std::string function_list = CallForText("init", life_cycle_.init);
+    out_ << "init         " << Shown(function_list) << '\n';
+    for (std::uint32_t type = 0; type < kInfoTypes; ++type) {
+      const std::string info =
+          CallForText("getinfo " + std::to_string(type), life_cycle_.getinfo, type);
+      out_ << "getinfo " << type << "    " << Shown(info) << '\n';
+    }
+    std::vector<DisplayFunction> functions;
+    for (const std::string& name : DisplayFunctionNames(function_list)) {
+      const std::string shown_name = Utf8FromWindows1252(name);
+      void* address = library_.Export(name.c_str());
+      if (!address) {
+        throw PluginError("init names " + shown_name + ", which the plug-in does not export");
+      }
+      if (!CallOf(name)) {
+        throw PluginError("init names " + shown_name +
+                          ", a display function whose arguments this host does not know");
+      }
+      functions.push_back({name, address, QuestionsOf(name, shown_name), {}});
+    }
+    CheckAnswersNameFunctions(request_.answers, functions);
+    for (DisplayFunction& function : functions) {
+      function.answers = AnswersFor(function, request_.answers);
+    }
+    return functions;
+  }
+
+  std::vector<Question> QuestionsOf(const std::string& function, const std::string& shown_name) {
+    const std::string call = "getparam " + shown_name;
+    const std::string descriptor = CallForText(call, life_cycle_.getparam, function.c_str());
+    std::optional<std::vector<Question>> questions = ParseDescriptor(descriptor);
+    if (!questions) {
+      throw PluginError(call + " returned the malformed option descriptor " + Excerpt(descriptor) +
+                        ": each question must be followed by \"=\", its default and \"|\"");
+    }
+    const std::size_t answer_count = CallOf(function)->answer_count;
+    if (questions->size() != answer_count) {
+      throw PluginError(call + " returned a descriptor of " + std::to_string(questions->size()) +
+                        " questions; " + shown_name + " takes " + std::to_string(answer_count));
+    }
+    out_ << call << "  " << Shown(descriptor) << '\n';
+    for (std::size_t i = 0; i < questions->size(); ++i) {
+      const Question& question = (*questions)[i];
+      out_ << "  " << i + 1 << ". " << Utf8FromWindows1252(question.text) << "  default "
+           << Shown(question.default_answer) << '\n';
+    }
+    return *questions;
+  }
+
+  void CallDisplayFunction(const DisplayFunction& function) {
+    out_ << function.name << '(';
+    for (std::size_t i = 0; i < function.answers.size(); ++i) {
+      out_ << (i ? ", " : "") << Shown(function.answers[i]);
+    }
+    out_ << ")\n";
+    const std::string result =
+        CallForText(function.name, CallOf(function.name)->call, function.address, function.answers);
+    out_ << "  -> " << Shown(result) << '\n';
+  }
+
+  const HostRequest& request_;
+  std::ostream& out_;
+  std::ostream& err_;
+  const PluginLibrary library_;
+  const LifeCycle life_cycle_;
+};
 
 }  // namespace
 
 int RunReferenceHost(const HostRequest& request, std::ostream& out, std::ostream& err) {
   try {
-    RunLifeCycle(request, out);
+    HostRun(request, out, err).Run();
     return kExitSuccess;
   } catch (const PluginError& error) {
     ReportError(err, error.what());

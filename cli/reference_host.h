@@ -15,8 +15,11 @@ struct HostRequest {
   std::vector<AnswerArgument> answers;  // overrides of the default answers
 };
 
-// Returns the exit status: 0, 1 when the plug-in cannot be used, 2 when an answer does
-// not fit the plug-in's questions. Messages go to `err`.
+// Returns the exit status: 0, 1 when the plug-in cannot be used or breaks the host
+// contract (a null or over-long text, a malformed function list or descriptor, a failed
+// start), 2 when an answer does not fit the plug-in's questions. Messages go to `err`,
+// one line each. A crash in the plug-in ends the process with status 1 after its
+// message; everything printed before the call is out by then.
 int RunReferenceHost(const HostRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace kelotarhu::cli

@@ -1,11 +1,17 @@
-// Drives the plug-in with call sequences decoded from the input: starts and stops, the
-// display functions and getparam with null, empty, very long and arbitrary texts, dates
-// of the years 1 to 9999 and arbitrary executable paths, and the stateless exports.
-// Every result is checked against the rules the host relies on; a violation aborts.
+// Drives the plug-in through its exported functions, as a host does, with call
+// sequences decoded from the input: starts and stops, the display functions and
+// getparam with null, empty, very long and arbitrary texts, dates of the years 1 to
+// 9999 and arbitrary executable paths, and the stateless exports. Every result is
+// checked against an independent model of the Finnish year and of the rules the host
+// relies on; a violation aborts.
 //
-// Each input runs on a fresh plug-in instance (the code behind the exports) with a fresh
-// clock and path, so that every failing input reproduces on its own; the exports' single
-// instance would carry state from one input to the next.
+// The expected feasts, flag days and red days come from tests/calendar/reference_year.h
+// (the reference calendar and feast tables of the tests' own), the expected names from
+// the name-day data file read at start-up: nothing of the year table or its rules.
+//
+// Each input starts on a fresh instance behind the exports (as a reload of the library
+// would give), with a fresh clock and path, so that every failing input reproduces on
+// its own.
 //
 // Input format (read front to back; past the end every read gives zeros), one call at a
 // time: a call byte, then its operands. A text operand is a kind byte followed by the
@@ -16,23 +22,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
-#include "calendar/date.h"
-#include "calendar/year_table.h"
 #include "platform/native_seams.h"
 #include "plugin/exports.h"
-#include "plugin/plugin.h"
+#include "plugin/instance_seam.h"
+#include "tests/calendar/reference_calendar.h"
+#include "tests/calendar/reference_year.h"
+#include "tests/namedays/name_data_file.h"
 
 namespace {
 
-using kelotarhu::calendar::TNewDay;
-using kelotarhu::calendar::YearTable;
 using kelotarhu::platform::LocalDate;
+using kelotarhu::test::CivilDate;
+using kelotarhu::test::ReferenceDay;
+using kelotarhu::test::ReferenceYear;
 
 // ---------------------------------------------------------------------------------------
 // Input decoding
@@ -115,12 +123,33 @@ HostText ReadText(InputReader& input) {
   }
 }
 
+std::uint16_t ReadYear(InputReader& input) {
+  return static_cast<std::uint16_t>(1 + input.Uint16() % kelotarhu::test::kLastYear);
+}
+
 // A date that exists, of the years 1 to 9999: 16-bit year, month byte, day byte.
 LocalDate ReadDate(InputReader& input) {
-  const auto year = static_cast<std::uint16_t>(1 + input.Uint16() % 9999);
-  const auto month = static_cast<std::uint8_t>(1 + input.Byte() % 12);
-  const int length = kelotarhu::calendar::MonthLength({month, year});
+  const std::uint16_t year = ReadYear(input);
+  const auto month = static_cast<std::uint16_t>(1 + input.Byte() % 12);
+  const int length = kelotarhu::test::DaysInMonthInReference(year, month);
   return {year, month, static_cast<std::uint16_t>(1 + input.Byte() % length)};
+}
+
+CivilDate FromLocalDate(LocalDate date) { return {date.year, date.month, date.day}; }
+
+LocalDate ToLocalDate(CivilDate date) {
+  return {static_cast<std::uint16_t>(date.year), static_cast<std::uint16_t>(date.month),
+          static_cast<std::uint16_t>(date.day)};
+}
+
+// A day among the Easter feasts of a year (Shrove Sunday, 49 days before Easter, to
+// Ascension Day, 39 days after, and a week beyond either end): 16-bit year, offset byte.
+LocalDate ReadDateNearEaster(InputReader& input) {
+  constexpr int kEarliest = -56;
+  constexpr int kDays = 103;  // -56 to +46
+  const std::uint16_t year = ReadYear(input);
+  return ToLocalDate(kelotarhu::test::AddDays(kelotarhu::test::GaussEaster(year),
+                                              kEarliest + input.Byte() % kDays));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -163,32 +192,62 @@ struct HeldText {
 };
 
 // ---------------------------------------------------------------------------------------
-// The expected behaviour, written from the rules
+// The expected behaviour, from the independent model
 
-// The record the plug-in answers from once started: today's month and day in the table
-// of today's year (a started plug-in rebuilds on the first call of a new year), built
-// here on tables of the fuzzer's own, a few dozen years kept at a time.
-const TNewDay& ExpectedRecordOfToday() {
-  constexpr std::size_t kKeptYears = 64;
-  static std::map<std::uint16_t, YearTable> tables;
-  if (tables.size() >= kKeptYears && !tables.contains(today.year)) tables.clear();
-  const auto [entry, is_new] = tables.try_emplace(today.year);
-  if (is_new) kelotarhu::calendar::BuildYearTable(entry->second, today.year);
-  return entry->second.Day(today.month, today.day);
+// The name-day data file's slots, month 1-12 by day 1-31, in Windows-1252.
+struct Names {
+  std::string finnish;
+  std::string swedish;
+};
+using NameSlots = std::array<std::array<Names, 31>, 12>;
+
+NameSlots& ExpectedNames() {
+  static NameSlots slots;
+  return slots;
+}
+
+void LoadExpectedNames() {
+  std::string error;
+  const auto slots = kelotarhu::test::ReadNameDataFile(KELOTARHU_NAMEDAYS_TSV, error);
+  if (!slots || slots->size() != 12 * 31) {
+    std::fprintf(stderr, "name-day data file %s: %s\n", KELOTARHU_NAMEDAYS_TSV,
+                 slots ? "not 372 slots" : error.c_str());
+    std::exit(1);
+  }
+  for (const kelotarhu::test::Slot& slot : *slots) {
+    ExpectedNames()[static_cast<std::size_t>(slot.month - 1)]
+                   [static_cast<std::size_t>(slot.day - 1)] = {slot.finnish, slot.swedish};
+  }
+}
+
+// What a started plug-in answers from: today's month and day in the table of today's
+// year (a started plug-in rebuilds on the first call of a new year). The model of the
+// year is kept while the year stays, so repeated starts cost no more model work.
+struct ExpectedDay {
+  ReferenceDay calendar;
+  const Names* names = nullptr;
+};
+
+ExpectedDay ExpectedToday() {
+  static std::optional<ReferenceYear> year;
+  if (!year || year->year() != today.year) year.emplace(today.year);
+  return {year->Day(today.month, today.day),
+          &ExpectedNames()[static_cast<std::size_t>(today.month - 1)]
+                          [static_cast<std::size_t>(today.day - 1)]};
 }
 
 // The red-day period only for exactly "K" or "k", on a red day with a feast text.
-std::string ExpectedHoliday(const TNewDay& record, std::string_view answer) {
-  std::string expected(record.Feasts.view());
-  if ((answer == "K" || answer == "k") && record.RedDay == 1 && !expected.empty()) {
+std::string ExpectedHoliday(const ExpectedDay& day, std::string_view answer) {
+  std::string expected = day.calendar.feasts;
+  if ((answer == "K" || answer == "k") && day.calendar.red_day && !expected.empty()) {
     expected += '.';
   }
   return expected;
 }
 
 // The path as passed on a flag day, else nothing.
-std::string ExpectedFlag(const TNewDay& record, std::string_view path) {
-  return record.FlagDay == 1 ? std::string(path) : std::string();
+std::string ExpectedFlag(const ExpectedDay& day, std::string_view path) {
+  return day.calendar.flag_day ? std::string(path) : std::string();
 }
 
 bool NameDayYes(std::string_view answer) { return answer == "K" || answer == "k" || answer == "1"; }
@@ -196,13 +255,13 @@ bool NameDayNo(std::string_view answer) { return answer == "E" || answer == "e" 
 
 // Finnish alone for yes/no, Swedish alone for no/yes, nothing for no/no, both joined by
 // the separator ("0" meaning a line break) otherwise.
-std::string ExpectedNameDay(const TNewDay& record, std::string_view finnish,
+std::string ExpectedNameDay(const ExpectedDay& day, std::string_view finnish,
                             std::string_view swedish, std::string_view separator) {
   const std::string_view joint = separator == "0" ? "\r\n" : separator;
-  if (NameDayYes(finnish) && NameDayNo(swedish)) return std::string(record.FinnishNames);
-  if (NameDayNo(finnish) && NameDayYes(swedish)) return std::string(record.SwedishNames);
+  if (NameDayYes(finnish) && NameDayNo(swedish)) return day.names->finnish;
+  if (NameDayNo(finnish) && NameDayYes(swedish)) return day.names->swedish;
   if (NameDayNo(finnish) && NameDayNo(swedish)) return {};
-  return std::string(record.FinnishNames).append(joint).append(record.SwedishNames);
+  return std::string(day.names->finnish).append(joint).append(day.names->swedish);
 }
 
 // The descriptors; the flag one names the image in the executable's folder (up to and
@@ -235,6 +294,10 @@ void CheckInfo(std::uint32_t type, std::string_view info) {
 // ---------------------------------------------------------------------------------------
 // The calls
 
+// The first argument of the display functions belongs to the host; the plug-in never
+// reads it.
+constexpr std::uint32_t kHostArgument = 0;
+
 enum Call : std::uint8_t {
   kCallDllStartup,
   kCallDllShutdown,
@@ -248,39 +311,35 @@ enum Call : std::uint8_t {
   kCallConfigure,
   kSetToday,
   kSetExecutablePath,
+  kSetTodayNearEaster,
+  kSweepDays,
   kCalls
 };
 
-// One input's run: a plug-in instance, what the rules make visible of its state, and
-// the texts it returned last.
+// One input's run: what the rules make visible of the plug-in's state, and the texts
+// it returned last.
 class Session {
  public:
   void Run(Call call, InputReader& input) {
     switch (call) {
       case kCallDllStartup:
-        return DllStartup();
+        return DllStartup(input);
       case kCallDllShutdown:
-        if (plugin_.Shutdown() != 0) Fail("dllshutdown result", "0", "other");
+        if (dllshutdown(input.Uint32()) != 0) Fail("dllshutdown result", "0", "other");
         running_ = false;
         return;
       case kCallGetNameDay:
-        return GetNameDay(input);
-      case kCallGetHoliday: {
-        const HostText answer = ReadText(input);
-        CheckEqual("GetHoliday", ExpectedHoliday(Record(), answer.view()),
-                   Received(kGetHoliday, plugin_.GetHoliday(answer.pointer())));
-        return;
-      }
-      case kCallGetFlag: {
-        const HostText path = ReadText(input);
-        CheckEqual("GetFlag", ExpectedFlag(Record(), path.view()),
-                   Received(kGetFlag, plugin_.GetFlag(path.pointer())));
-        return;
-      }
+        return GetNameDay(NameDayAnswers(input));
+      case kCallGetHoliday:
+        return GetHoliday(ReadText(input));
+      case kCallGetFlag:
+        return GetFlag(ReadText(input));
+      case kSweepDays:
+        return SweepDays(input);
       case kCallGetParam: {
         const HostText name = ReadText(input);
-        CheckEqual("getparam", ExpectedParam(name.view()),
-                   Received(kGetParam, plugin_.GetParam(name.pointer())));
+        const char* result = ::getparam(name.pointer());
+        CheckEqual("getparam", ExpectedParam(name.view()), Received(kGetParam, result));
         return;
       }
       default:
@@ -289,27 +348,66 @@ class Session {
   }
 
  private:
-  // The count goes up by one at every start, shutdowns or not.
-  void DllStartup() {
+  // The count goes up by one at every start, shutdowns or not; the arguments are
+  // ignored.
+  void DllStartup(InputReader& input) {
     ++starts_;
     running_ = true;
     started_ = true;
-    const std::int32_t count = plugin_.Startup();
+    const std::uint32_t first = input.Uint32();
+    const std::int32_t count = dllstartup(first, input.Uint32());
     if (count != static_cast<std::int32_t>(starts_)) {
       Fail("dllstartup count", std::to_string(starts_), std::to_string(count));
     }
   }
 
-  void GetNameDay(InputReader& input) {
-    const HostText finnish = ReadText(input);
-    const HostText swedish = ReadText(input);
-    const HostText separator = ReadText(input);
-    const std::string_view result = Received(
-        kGetNameDay, plugin_.GetNameDay(finnish.pointer(), swedish.pointer(), separator.pointer()));
+  struct NameDayAnswers {
+    HostText finnish;
+    HostText swedish;
+    HostText separator;
+
+    explicit NameDayAnswers(InputReader& input)
+        : finnish(ReadText(input)), swedish(ReadText(input)), separator(ReadText(input)) {}
+  };
+
+  void GetNameDay(const NameDayAnswers& answers) {
+    const char* names = ::GetNameDay(kHostArgument, answers.finnish.pointer(),
+                                     answers.swedish.pointer(), answers.separator.pointer());
+    const std::string_view result = Received(kGetNameDay, names);
     const std::string expected =
-        running_ ? ExpectedNameDay(Record(), finnish.view(), swedish.view(), separator.view())
+        running_ ? ExpectedNameDay(Record(), answers.finnish.view(), answers.swedish.view(),
+                                   answers.separator.view())
                  : std::string();
     CheckEqual("GetNameDay", expected, result);
+  }
+
+  void GetHoliday(const HostText& answer) {
+    const char* result = ::GetHoliday(kHostArgument, answer.pointer());
+    CheckEqual("GetHoliday", ExpectedHoliday(Record(), answer.view()),
+               Received(kGetHoliday, result));
+  }
+
+  void GetFlag(const HostText& path) {
+    const char* result = ::GetFlag(kHostArgument, path.pointer());
+    CheckEqual("GetFlag", ExpectedFlag(Record(), path.view()), Received(kGetFlag, result));
+  }
+
+  // Day after day from a date, up to 32 days across month and year ends, the three
+  // display functions on each with the same answers: a fault on one day of the year
+  // is found without waiting for a mutation to hit its date.
+  void SweepDays(InputReader& input) {
+    CivilDate date = FromLocalDate(ReadDate(input));
+    const int days = 1 + input.Byte() % 32;
+    const HostText red_answer = ReadText(input);
+    const HostText path = ReadText(input);
+    const NameDayAnswers answers(input);
+    for (int count = 0; count < days && date.year <= kelotarhu::test::kLastYear; ++count) {
+      today = ToLocalDate(date);
+      GetHoliday(red_answer);
+      GetFlag(path);
+      GetNameDay(answers);
+      date = kelotarhu::test::AddDays(date, 1);
+    }
   }
 
   // The exports that keep no state, called as exported.
@@ -333,15 +431,18 @@ class Session {
       case kSetExecutablePath:
         executable_path = std::string(ReadText(input).view());
         return;
+      case kSetTodayNearEaster:
+        today = ReadDateNearEaster(input);
+        return;
       default:
         return;
     }
   }
 
-  // The record the display functions answer from; empty before the first start.
-  const TNewDay& Record() const {
-    static const TNewDay kEmptyRecord{};
-    return started_ ? ExpectedRecordOfToday() : kEmptyRecord;
+  // The day the display functions answer from; empty before the first start.
+  ExpectedDay Record() const {
+    static const Names kNoNames;
+    return started_ ? ExpectedToday() : ExpectedDay{{}, &kNoNames};
   }
 
   // Checks a fresh result of `entry`, checks that every other entry's last result is
@@ -360,7 +461,6 @@ class Session {
     return result;
   }
 
-  kelotarhu::plugin::Plugin plugin_;
   bool started_ = false;
   bool running_ = false;
   std::uint32_t starts_ = 0;
@@ -370,12 +470,14 @@ class Session {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  LoadExpectedNames();
   kelotarhu::platform::SetClockSource(FuzzedToday);
   kelotarhu::platform::SetExecutablePathSource(FuzzedExecutablePath);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  kelotarhu::plugin::ReplaceInstanceWithFresh();
   today = kFirstDay;
   executable_path = kFirstExecutablePath;
   Session session;

@@ -10,7 +10,7 @@ import sys
 
 # Call bytes, in the order of the fuzzer's Call enumeration.
 (DLLSTARTUP, DLLSHUTDOWN, GETNAMEDAY, GETHOLIDAY, GETFLAG, GETPARAM, INIT, GETINFO,
- DLLTYPE, CONFIGURE, SET_TODAY, SET_EXECUTABLE_PATH) = range(12)
+ DLLTYPE, CONFIGURE, SET_TODAY, SET_EXECUTABLE_PATH, SET_TODAY_NEAR_EASTER, SWEEP_DAYS) = range(14)
 
 # Indexes into the fuzzer's kKnownTexts.
 KNOWN = {"": 0, "K": 1, "k": 2, "E": 3, "e": 4, "1": 5, "0": 6, "0 ": 7, " K": 8,
@@ -39,16 +39,32 @@ def long_run(fill, length):
     return bytes([4, ord(fill)]) + u32(length)
 
 
+def date(year, month, day):
+    return struct.pack("<H", year - 1) + bytes([month - 1, day - 1])
+
+
 def today(year, month, day):
-    return bytes([SET_TODAY]) + struct.pack("<H", year - 1) + bytes([month - 1, day - 1])
+    return bytes([SET_TODAY]) + date(year, month, day)
 
 
-def startup():
-    return bytes([DLLSTARTUP])
+def sweep(year, month, day, days, red_answer, path, finnish, swedish, separator):
+    """The display functions on `days` days (1 to 32) from a date, the same answers each day."""
+    return (bytes([SWEEP_DAYS]) + date(year, month, day) + bytes([days - 1]) + red_answer + path
+            + finnish + swedish + separator)
 
 
-def shutdown():
-    return bytes([DLLSHUTDOWN])
+def near_easter(year, days_from_easter):
+    """A day of `year` counted from its Easter Sunday, -56 to +46."""
+    return bytes([SET_TODAY_NEAR_EASTER]) + struct.pack("<H", year - 1) + bytes(
+        [days_from_easter + 56])
+
+
+def startup(unused1=0, unused2=0):
+    return bytes([DLLSTARTUP]) + u32(unused1) + u32(unused2)
+
+
+def shutdown(unused=0):
+    return bytes([DLLSHUTDOWN]) + u32(unused)
 
 
 def name_day(finnish, swedish, separator):
@@ -96,7 +112,19 @@ SEEDS = {
     + name_day(known("K"), known("K"), known("0")) + shutdown() + init() + info(0) + info(7)
     + info(0xFFFFFFFF) + bytes([DLLTYPE, CONFIGURE]),
     "year_extremes": today(1, 1, 1) + startup() + holiday(known("K")) + today(9999, 12, 31)
-    + startup() + holiday(known("K")) + name_day(known("e"), known("k"), known("0")),
+    + startup(0xFFFFFFFF, 7) + holiday(known("K")) + name_day(known("e"), known("k"), known("0")),
+    "holy_week": near_easter(2023, -7) + startup() + holiday(known("K")) + near_easter(2023, -3)
+    + holiday(known("K")) + near_easter(2023, -2) + holiday(known("K")) + flag(known("1"))
+    + near_easter(2023, 0) + holiday(known("k")) + flag(short("lippu.gif"))
+    + near_easter(2023, 1) + holiday(known("K")) + shutdown(1) + near_easter(2023, 39)
+    + holiday(known("K")),
+    "sweeps": startup() + sweep(2026, 12, 1, 32, known("K"), short("lippu.gif"), known("K"),
+                                known("K"), known("0"))
+    + sweep(2024, 2, 1, 32, known("k"), known("1"), known("1"), known("0"), known("0 "))
+    + sweep(2019, 6, 15, 20, known("K"), short("C:\\f.gif"), known("E"), known("K"), null()),
+    "lent": near_easter(2060, -49) + startup() + holiday(known("K")) + near_easter(2060, -46)
+    + holiday(known("K")) + near_easter(2008, -49) + holiday(known("K")) + startup()
+    + near_easter(2008, -14) + holiday(known("K")),
 }
 
 

@@ -3,7 +3,7 @@
 # bounded time. Exits non-zero when the build fails or the fuzzer finds a crash, a leak
 # or a broken contract (the failing input is left in the build folder).
 #
-# Usage: fuzz/run.sh BUILD_DIR [SECONDS]   (default 30 seconds)
+# Usage: fuzz/run.sh BUILD_DIR [SECONDS]   (default 15 seconds)
 set -eu
 
 if [ $# -lt 1 ]; then
@@ -13,7 +13,7 @@ fi
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
 build_dir=$(cd "$1" && pwd)
-seconds=${2:-30}
+seconds=${2:-15}
 
 cd "$source_dir"
 cmake --preset fuzz -B "$build_dir" >/dev/null

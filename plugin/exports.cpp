@@ -3,6 +3,9 @@
 // other, so nothing can unwind into the host.
 #include "plugin/exports.h"
 
+#include <memory>
+
+#include "plugin/instance_seam.h"
 #include "plugin/plugin.h"
 
 namespace {
@@ -12,6 +15,13 @@ namespace {
 constinit kelotarhu::plugin::Plugin instance;
 
 }  // namespace
+
+#if !defined(_WIN32)
+void kelotarhu::plugin::ReplaceInstanceWithFresh() {
+  std::destroy_at(&instance);
+  std::construct_at(&instance);
+}
+#endif
 
 extern "C" {
 

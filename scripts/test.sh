@@ -20,5 +20,5 @@ bash scripts/kelotarhu.sh --version
 run_preset native
 run_preset native-asan
 echo "== fuzz"
-bash fuzz/run.sh build/fuzz "${KELOTARHU_FUZZ_SECONDS:-30}"
+bash fuzz/run.sh build/fuzz "${KELOTARHU_FUZZ_SECONDS:-15}"
 run_preset win32

@@ -1,5 +1,5 @@
-// The feast names the year table is expected to hold, as Windows-1252 bytes, and
-// helpers that read a built table: joined feast texts as separate names, empty records.
+// Helpers that read a built year table: joined feast texts as separate names, empty
+// records, the days of each feast name. The names themselves: reference_year.h.
 #pragma once
 
 #include <functional>
@@ -11,28 +11,9 @@
 
 #include "calendar/year_table.h"
 #include "tests/calendar/reference_calendar.h"
+#include "tests/calendar/reference_year.h"
 
 namespace kelotarhu::test {
-
-inline constexpr std::string_view kCandlemas = "Kynttil\xE4np\xE4iv\xE4";
-inline constexpr std::string_view kMothersDay = "\xC4itienp\xE4iv\xE4";
-inline constexpr std::string_view kMemorialDay = "Kaatuneiden muistop\xE4iv\xE4";
-inline constexpr std::string_view kMidsummerDay = "Juhannusp\xE4iv\xE4";
-inline constexpr std::string_view kMichaelmas = "Mikkelinp\xE4iv\xE4";
-inline constexpr std::string_view kFathersDay = "Is\xE4np\xE4iv\xE4";
-inline constexpr std::string_view kAllSaintsDay = "Pyh\xE4inp\xE4iv\xE4";
-inline constexpr std::string_view kAnnunciation = "Marian ilmestysp\xE4iv\xE4";
-
-inline constexpr std::string_view kEasterSunday = "P\xE4\xE4si\xE4isp\xE4iv\xE4";
-inline constexpr std::string_view kEasterMonday = "2. p\xE4\xE4si\xE4isp\xE4iv\xE4";
-inline constexpr std::string_view kPalmSunday = "Palmusunnuntai";
-inline constexpr std::string_view kMaundyThursday = "Kiirastorstai";
-inline constexpr std::string_view kGoodFriday = "Pitk\xE4perjantai";
-inline constexpr std::string_view kAshWednesday = "Tuhkakeskiviikko";
-inline constexpr std::string_view kShroveSunday = "Laskiaissunnuntai";
-inline constexpr std::string_view kAscensionDay = "Helatorstai";
-
-inline constexpr std::string_view kFeastSeparator = " / ";
 
 // The names of a day's feast text, in the order they were placed.
 inline std::vector<std::string> SplitFeasts(std::string_view feasts) {

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Runs a command and checks its exit status and what it printed.
 
-Usage: expect_run.py --status N [--out TEXT]... [--err TEXT]... [--no-cr]
+Usage: expect_run.py --status N [--out TEXT]... [--err TEXT]... [--no-cr] [--max-out BYTES]
                      [--env NAME=VALUE]... -- COMMAND...
 
 Every --out TEXT must occur in standard output and every --err TEXT in standard error
-(both must be valid UTF-8); --no-cr requires standard output to hold no CR byte. Each
---env sets a variable of the command's environment.
+(both must be valid UTF-8); --no-cr requires standard output to hold no CR byte, and
+--max-out BYTES at most that many bytes. Each --env sets a variable of the command's
+environment.
 """
 import argparse
 import os
@@ -20,6 +21,7 @@ def main():
     parser.add_argument("--out", action="append", default=[])
     parser.add_argument("--err", action="append", default=[])
     parser.add_argument("--no-cr", action="store_true")
+    parser.add_argument("--max-out", type=int)
     parser.add_argument("--env", action="append", default=[])
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
@@ -36,6 +38,9 @@ def main():
     failures += [f"standard error lacks {text!r}" for text in args.err if text not in err]
     if args.no_cr and b"\r" in result.stdout:
         failures.append("standard output holds a CR")
+    if args.max_out is not None and len(result.stdout) > args.max_out:
+        failures.append(f"standard output holds {len(result.stdout)} bytes, "
+                        f"more than {args.max_out}")
     if failures:
         print("--- standard output\n" + out + "--- standard error\n" + err)
         for failure in failures:

@@ -1,6 +1,9 @@
 // `kelotarhu --plugin`: the reference host against the native plug-in library.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <ctime>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -168,6 +171,24 @@ TEST(KelotarhuPlugin, SaysWhyAPluginCannotBeUsed) {
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(broken.message), std::string::npos) << run.err;
   }
+}
+
+// A folder and a FIFO are refused before anything opens them: dlopen of a FIFO would
+// wait for a writer for ever.
+TEST(KelotarhuPlugin, RefusesWhatIsNotARegularFileBeforeLoading) {
+  const std::string folder =
+      ::testing::TempDir() + "kelotarhu_plugin_test_" + std::to_string(getpid());
+  const std::string fifo = folder + "/Kelotarhu.so";
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {folder, fifo}) {
+    const ProgramRun run = Kelotarhu({"--plugin", path});
+    EXPECT_EQ(run.exit_status, kPluginStatus);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kelotarhu: not a regular file: " + path + "\n");
+  }
+  std::remove(fifo.c_str());
+  rmdir(folder.c_str());
 }
 
 }  // namespace

@@ -7,7 +7,6 @@ function(kelotarhu_windows_path out path)
   set(${out} ${windows_path} PARENT_SCOPE)
 endfunction()
 
-set(expect_run ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/expect_run.py)
 set(run_kelotarhu ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:kelotarhu>)
 
 # A DLL of ours needs no runtime DLL beside it, or loading it would fail for that.
@@ -17,20 +16,8 @@ target_link_options(cli_not_a_plugin PRIVATE -static)
 #               ARGS argument...)
 # NO_CR: standard output must hold no CR (it is binary, so LF stays LF).
 function(cli_wine_test name)
-  cmake_parse_arguments(ARG "NO_CR" "STATUS" "OUT;ERR;ENV;ARGS" ${ARGN})
-  set(checks --status ${ARG_STATUS})
-  if(ARG_NO_CR)
-    list(APPEND checks --no-cr)
-  endif()
-  foreach(setting IN LISTS ARG_ENV)
-    list(APPEND checks --env ${setting})
-  endforeach()
-  foreach(text IN LISTS ARG_OUT)
-    list(APPEND checks --out ${text})
-  endforeach()
-  foreach(text IN LISTS ARG_ERR)
-    list(APPEND checks --err ${text})
-  endforeach()
+  cmake_parse_arguments(ARG "" "" "ARGS" ${ARGN})
+  expect_run_checks(checks ${ARG_UNPARSED_ARGUMENTS})
   add_test(NAME cli_wine_${name} COMMAND ${expect_run} ${checks} -- ${run_kelotarhu} ${ARG_ARGS})
 endfunction()
 
@@ -130,6 +117,8 @@ cli_wine_test(plugin_answers STATUS 0
                    --answer GetHoliday=E --answer GetFlag=)
 cli_wine_test(plugin_missing STATUS 1 ERR "kelotarhu: no such file: Z:\\no\\such\\Kelotarhu.dll"
               ARGS --plugin Z:\\no\\such\\Kelotarhu.dll)
+cli_wine_test(plugin_folder STATUS 1 ERR "kelotarhu: not a regular file: Z:${CMAKE_BINARY_DIR}\n"
+              ARGS --plugin Z:${CMAKE_BINARY_DIR})
 kelotarhu_windows_path(text_file "${CMAKE_CURRENT_SOURCE_DIR}/CMakeLists.txt")
 cli_wine_test(plugin_not_a_library STATUS 1 ERR "kelotarhu: not a loadable library: "
               ARGS --plugin ${text_file})
