@@ -42,6 +42,12 @@ using calendar::IsoWeekNumber;
 // The parts of `text` between the separators; nothing for the empty text.
 std::vector<std::string> SplitAt(std::string_view text, std::string_view separator);
 
+// Day counts of the calendar's dates: 1 January of year 1 is day 1.
+constexpr std::int32_t DayCountOf(calendar::Date date) {
+  return calendar::DayCount(date.year, date.month, date.day);
+}
+using calendar::kLastDayCount;
+
 // Days of one month in order.
 std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month);
 

@@ -1,16 +1,31 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
-#include <map>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <optional>
+#include <set>
+#include <sstream>
+#include <system_error>
+#include <utility>
 
 #include "calendar/today.h"
 #include "cli/calendar_day.h"
 #include "cli/date_argument.h"
+#include "cli/day_range.h"
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
+#include "cli/ics_export.h"
 #include "cli/language.h"
+#include "cli/messages.h"
 #include "cli/month_grid.h"
+#include "cli/name_search.h"
 #include "cli/reference_host.h"
 #include "cli/style.h"
 #include "cli/year_export.h"
@@ -18,64 +33,139 @@
 namespace kelotarhu::cli {
 namespace {
 
+// The most days --days lists.
+constexpr int kMostDays = 10000;
+
 // What the user asked for, as typed.
 struct Request {
   std::optional<std::string> date;
-  std::optional<std::string> month;
-  std::optional<std::string> year;
-  std::string format = "text";  // a key of kYearFormats
-  std::string color = "auto";   // a key of kColorChoices
-  std::optional<std::string> lang;
+  std::vector<std::string> names;
+  std::optional<std::string> month;  // empty: this month
+  std::optional<std::string> year;   // empty: this year
+  std::optional<std::string> days;
+  std::optional<std::string> next;    // a name in kDayKinds
+  std::optional<std::string> format;  // a name in kFormats
+  std::vector<std::string> events;    // names in kEvents
+  std::optional<std::string> output;
+  std::optional<std::string> color;  // a name in kColorChoices
+  std::optional<std::string> lang;   // a code of Languages()
   std::optional<std::string> plugin;
   std::vector<std::string> answers;
 };
 
-const std::map<std::string, YearFormat> kYearFormats = {
-    {"text", YearFormat::kText}, {"csv", YearFormat::kCsv}, {"json", YearFormat::kJson}};
-const std::map<std::string, ColorChoice> kColorChoices = {
-    {"auto", ColorChoice::kAuto}, {"always", ColorChoice::kAlways}, {"never", ColorChoice::kNever}};
+// An option's named values; the first is the default.
+template <typename Value>
+struct Choice {
+  std::string_view name;
+  Value value;
+};
 
-std::vector<std::string> LanguageCodes() {
-  std::vector<std::string> codes;
-  for (const Texts* texts : Languages()) codes.emplace_back(texts->code);
+constexpr std::array<Choice<ExportFormat>, 5> kFormats = {
+    {{"text", ExportFormat::kText},
+     {"csv", ExportFormat::kCsv},
+     {"spreadsheet", ExportFormat::kSpreadsheet},
+     {"json", ExportFormat::kJson},
+     {"ics", ExportFormat::kIcs}}};
+constexpr std::array<Choice<ColorChoice>, 3> kColorChoices = {{{"auto", ColorChoice::kAuto},
+                                                               {"always", ColorChoice::kAlways},
+                                                               {"never", ColorChoice::kNever}}};
+constexpr std::array<Choice<KindOfDay>, 4> kDayKinds = {{{"red", KindOfDay::kRed},
+                                                         {"flag", KindOfDay::kFlag},
+                                                         {"feast", KindOfDay::kFeast},
+                                                         {"names", KindOfDay::kNames}}};
+constexpr std::array<Choice<bool IcsContent::*>, 4> kEvents = {
+    {{"feasts", &IcsContent::feasts},
+     {"flags", &IcsContent::flag_days},
+     {"finnish", &IcsContent::finnish_names},
+     {"swedish", &IcsContent::swedish_names}}};
+
+// The names of the values, `separator` between them: "text|csv|json".
+template <typename Value, std::size_t kCount>
+std::string ChoiceNames(const std::array<Choice<Value>, kCount>& choices,
+                        std::string_view separator) {
+  std::string names;
+  for (const Choice<Value>& choice : choices) {
+    names.append(names.empty() ? "" : separator).append(choice.name);
+  }
+  return names;
+}
+
+// The value named `name`, the default when the option was not given; nothing when no
+// value has that name.
+template <typename Value, std::size_t kCount>
+std::optional<Value> Chosen(const std::array<Choice<Value>, kCount>& choices,
+                            const std::optional<std::string>& name) {
+  if (!name) return choices.front().value;
+  for (const Choice<Value>& choice : choices) {
+    if (choice.name == *name) return choice.value;
+  }
+  return std::nullopt;
+}
+
+// The options whose value may be left out, to be told apart from those not given.
+struct OptionalValues {
+  CLI::Option* month;
+  CLI::Option* year;
+};
+
+// The codes of the languages, `separator` between them: "fi|sv|en".
+std::string LanguageCodes(std::string_view separator) {
+  std::string codes;
+  for (const Texts* texts : Languages()) {
+    codes.append(codes.empty() ? "" : separator).append(texts->code);
+  }
   return codes;
 }
 
-void DefineOptions(CLI::App& app, Request& request, const Texts& texts) {
-  app.option_defaults()->group(std::string(texts.options_label));
-  app.set_help_flag("-h,--help", std::string(texts.help_help));
-  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION,
-                       std::string(texts.version_help));
-  CLI::Option* date =
-      app.add_option(std::string(texts.date_name), request.date, std::string(texts.date_help))
-          ->type_name("");
-  CLI::Option* month = app.add_option("--month", request.month, std::string(texts.month_help))
-                           ->type_name(std::string(texts.month_type));
-  CLI::Option* year = app.add_option("--year", request.year, std::string(texts.year_help))
-                          ->type_name(std::string(texts.year_type));
-  app.add_option("--format", request.format, std::string(texts.format_help))
-      ->check(CLI::IsMember(kYearFormats))
-      ->option_text("text|csv|json")
-      ->needs(year);
-  app.add_option("--color", request.color, std::string(texts.color_help))
-      ->check(CLI::IsMember(kColorChoices))
-      ->option_text("auto|always|never");
+OptionalValues DefineOptions(CLI::App& app, Request& request, const Texts& texts) {
+  // A single-valued option given twice takes the last value, as Unix tools do.
+  constexpr auto kLastWins = CLI::MultiOptionPolicy::TakeLast;
+  const auto text = [](std::string_view view) { return std::string(view); };
+  app.option_defaults()->group(text(texts.options_label));
+  app.set_help_flag("-h,--help", text(texts.help_help));
+  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION, text(texts.version_help));
+  app.add_option(text(texts.date_name), request.date, text(texts.date_help))
+      ->type_name("")
+      ->multi_option_policy(kLastWins);
+  app.add_option("-n,--name", request.names, text(texts.name_help))
+      ->type_name(text(texts.name_type));
+  CLI::Option* month = app.add_option("--month", request.month, text(texts.month_help))
+                           ->type_name(text(texts.month_type))
+                           ->expected(0, 1)
+                           ->multi_option_policy(kLastWins);
+  CLI::Option* year = app.add_option("--year", request.year, text(texts.year_help))
+                          ->type_name(text(texts.year_type))
+                          ->expected(0, 1)
+                          ->multi_option_policy(kLastWins);
+  app.add_option("--days", request.days, text(texts.days_help))
+      ->type_name("N")
+      ->multi_option_policy(kLastWins);
+  app.add_option("--next", request.next, text(texts.next_help))
+      ->option_text(ChoiceNames(kDayKinds, "|"))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--format", request.format, text(texts.format_help))
+      ->option_text(ChoiceNames(kFormats, "|"))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--events", request.events, text(texts.events_help))
+      ->delimiter(',')
+      ->option_text(ChoiceNames(kEvents, ","));
+  app.add_option("-o,--output", request.output, text(texts.output_help))
+      ->type_name(text(texts.output_type))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--color", request.color, text(texts.color_help))
+      ->option_text(ChoiceNames(kColorChoices, "|"))
+      ->multi_option_policy(kLastWins);
   // Read before the parser runs (ChosenTexts); declared here for --help and checking.
-  std::vector<std::string> codes = LanguageCodes();
-  std::string code_list;
-  for (const std::string& code : codes) code_list += (code_list.empty() ? "" : "|") + code;
-  app.add_option("--lang", request.lang, std::string(texts.lang_help))
-      ->check(CLI::IsMember(std::move(codes)))
-      ->option_text(code_list);
-  CLI::Option* plugin = app.add_option("--plugin", request.plugin, std::string(texts.plugin_help))
-                            ->type_name(std::string(texts.plugin_type));
-  app.add_option("--answer", request.answers, std::string(texts.answer_help))
-      ->type_name(std::string(texts.answer_type))
-      ->allow_extra_args(false)
-      ->needs(plugin);
-  date->excludes(month)->excludes(year)->excludes(plugin);
-  month->excludes(year)->excludes(plugin);
-  year->excludes(plugin);
+  app.add_option("--lang", request.lang, text(texts.lang_help))
+      ->option_text(LanguageCodes("|"))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--plugin", request.plugin, text(texts.plugin_help))
+      ->type_name(text(texts.plugin_type))
+      ->multi_option_policy(kLastWins);
+  app.add_option("--answer", request.answers, text(texts.answer_help))
+      ->type_name(text(texts.answer_type))
+      ->allow_extra_args(false);
+  return {month, year};
 }
 
 void TranslateHelp(CLI::App& app, const Texts& texts) {
@@ -89,44 +179,335 @@ void TranslateHelp(CLI::App& app, const Texts& texts) {
   formatter->label("Needs", std::string(texts.needs_label));
 }
 
-// The parser's message in the language: its errors name the options in fixed English
-// sentences ("--month excludes --year"), taken apart here.
-std::string ParseErrorText(const CLI::Error& error, const Texts& texts) {
-  const std::string_view what = error.what();
-  const auto split = [what](std::string_view separator) {
-    const std::size_t at = what.find(separator);
-    return at == std::string_view::npos
-               ? std::optional<std::pair<std::string_view, std::string_view>>()
-               : std::pair(what.substr(0, at), what.substr(at + separator.size()));
+// What is wrong with the combination of options, if anything: at most one of --name
+// (but with --next names), --month, --year, --days, --next and --plugin, and a date only
+// with --days or --next; --format not for --name or --plugin; --events only for
+// --format ics, --answer only for --plugin.
+std::optional<std::string> CombinationProblem(const Request& request, const Texts& texts) {
+  const bool name_search = !request.names.empty() && !request.next;
+  struct Mode {
+    std::string_view name;
+    bool given;
+    bool takes_date;
   };
-  if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
-    if (const auto parts = split(": ")) return Fill(texts.unexpected_argument, {parts->second});
-  } else if (dynamic_cast<const CLI::ExcludesError*>(&error)) {
-    if (const auto parts = split(" excludes ")) {
-      return Fill(texts.excludes, {parts->first, parts->second});
+  const Mode kWhatToShow[] = {{"--name", name_search, false},
+                              {"--month", request.month.has_value(), false},
+                              {"--year", request.year.has_value(), false},
+                              {"--days", request.days.has_value(), true},
+                              {"--next", request.next.has_value(), true},
+                              {"--plugin", request.plugin.has_value(), false}};
+  std::optional<std::string_view> first;
+  if (request.date) first = texts.date_name;
+  for (const Mode& mode : kWhatToShow) {
+    if (!mode.given) continue;
+    if (first && !(*first == texts.date_name && mode.takes_date)) {
+      return ConflictMessage(texts, *first, mode.name);
     }
-  } else if (dynamic_cast<const CLI::RequiresError*>(&error)) {
-    if (const auto parts = split(" requires ")) {
-      return Fill(texts.requires_option, {parts->first, parts->second});
-    }
-  } else if (dynamic_cast<const CLI::ValidationError*>(&error)) {
-    // "--format: xml not in {csv,json,text}"
-    constexpr std::string_view kNotIn = " not in ";
-    const auto option = split(": ");
-    const std::size_t choices = what.find(kNotIn);
-    if (option && choices != std::string_view::npos && choices > option->first.size()) {
-      const std::string_view value = what.substr(0, choices).substr(option->first.size() + 2);
-      return Fill(texts.not_a_choice, {option->first, value, what.substr(choices + kNotIn.size())});
-    }
-  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) {
-    // "--month: 1 required YYYY-MM missing", "--month: At Most 1 required but received 2"
-    if (const auto parts = split(": ")) {
-      const bool too_many =
-          parts->second.starts_with("At Most") || parts->second.starts_with("At most");
-      return Fill(too_many ? texts.one_value_only : texts.value_missing, {parts->first});
+    first = mode.name;
+  }
+  if (request.format && (name_search || request.plugin)) {
+    return ConflictMessage(texts, name_search ? "--name" : "--plugin", "--format");
+  }
+  if (!request.events.empty() && request.format != "ics") {
+    return NeedsMessage(texts, "--events", "--format ics");
+  }
+  if (!request.answers.empty() && !request.plugin) {
+    return NeedsMessage(texts, "--answer", "--plugin");
+  }
+  return std::nullopt;
+}
+
+// CLI11's parse errors in the tool's own words.
+std::string ParseErrorMessage(const CLI::App& app, const CLI::ParseError& error,
+                              const Texts& texts) {
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) && !app.remaining().empty()) {
+    const std::string first = app.remaining().front();
+    return first.size() > 1 && first.front() == '-' ? UnknownOptionMessage(texts, first)
+                                                    : UnexpectedArgumentMessage(texts, first);
+  }
+  // CLI11 names the option first: "--days: 1 required N missing".
+  const std::string_view what = error.what();
+  for (const CLI::Option* option : app.get_options()) {
+    const std::string name = option->get_name();
+    if (what.starts_with(name + ':') || what.starts_with(name + ' ')) {
+      return option->get_expected_min() > 0 ? MissingValueMessage(texts, name)
+                                            : UnwantedValueMessage(texts, name);
     }
   }
-  return Fill(texts.bad_command_line, {what});
+  return CommandLineMessage(texts, what);
+}
+
+int BadUsage(std::ostream& err, std::string_view message) {
+  ReportError(err, message);
+  return kExitUsage;
+}
+
+// What the command needs besides the request: today, the chosen format and colours,
+// where output goes.
+struct Context {
+  const Request& request;
+  const Texts& texts;
+  calendar::Date today;
+  ExportFormat format;
+  Style style;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// The value read, or nothing after saying why the text is not one.
+template <typename Value>
+std::optional<Value> Accepted(const Context& context, const Reading<Value>& reading,
+                              std::string_view name, const std::string& text, std::string_view what,
+                              std::string_view forms) {
+  if (const Value* value = std::get_if<Value>(&reading)) return *value;
+  ReportError(context.err, DateProblemMessage(context.texts, name, text, what, forms,
+                                              std::get<DateProblem>(reading)));
+  return std::nullopt;
+}
+
+// DATE, or today without one.
+std::optional<calendar::Date> FirstDate(const Context& context) {
+  if (!context.request.date) return context.today;
+  return Accepted(context, ReadDate(*context.request.date, context.today), context.texts.date_name,
+                  *context.request.date, context.texts.what_date, context.texts.date_forms);
+}
+
+// SOURCE_DATE_EPOCH when set (output that builds reproduce), else the clock.
+std::optional<std::int64_t> CalendarStamp(const Context& context) {
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (epoch == nullptr) return static_cast<std::int64_t>(std::time(nullptr));
+  const std::string_view text(epoch);
+  std::int64_t seconds = -1;
+  const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  if (text.empty() || error != std::errc{} || last != text.data() + text.size() || seconds < 0 ||
+      seconds > kLastStamp) {
+    ReportError(context.err,
+                BadValueMessage(context.texts, "SOURCE_DATE_EPOCH", text, context.texts.what_time,
+                                context.texts.source_date_epoch_forms));
+    return std::nullopt;
+  }
+  return seconds;
+}
+
+// Writes days in the chosen format other than text.
+int Export(const Context& context, const std::vector<CalendarDay>& days,
+           std::optional<int> days_away = std::nullopt) {
+  ExportOptions options{{}, days_away};
+  if (context.format == ExportFormat::kIcs) {
+    const std::optional<std::int64_t> stamp = CalendarStamp(context);
+    if (!stamp) return kExitUsage;
+    options.ics.stamp = *stamp;
+    if (!context.request.events.empty()) options.ics.feasts = false;
+    for (const std::string& event : context.request.events) {
+      const auto content = Chosen(kEvents, event);
+      if (!content) {
+        return BadUsage(context.err, NotAChoiceMessage(context.texts, "--events", event,
+                                                       ChoiceNames(kEvents, ", ")));
+      }
+      options.ics.** content = true;
+    }
+  }
+  WriteDays(context.out, days, context.format, options, context.texts);
+  return kExitSuccess;
+}
+
+int ShowDay(const Context& context) {
+  const std::optional<calendar::Date> date = FirstDate(context);
+  if (!date) return kExitUsage;
+  const CalendarDay day = CalendarYear(date->year).Day(date->month, date->day);
+  if (context.format != ExportFormat::kText) return Export(context, {day});
+  WriteDayReport(context.out, day, context.texts, context.style);
+  return kExitSuccess;
+}
+
+int ShowMonth(const Context& context) {
+  const std::string& text = *context.request.month;
+  const std::optional<calendar::MonthOfYear> month =
+      text.empty() ? calendar::MonthOfYear{static_cast<std::uint8_t>(context.today.month),
+                                           context.today.year}
+                   : Accepted(context, ReadMonth(text, context.today), "--month", text,
+                              context.texts.what_month, context.texts.month_forms);
+  if (!month) return kExitUsage;
+  const CalendarYear year(month->year);
+  if (context.format != ExportFormat::kText) {
+    return Export(context, DaysOfMonth(year, month->month));
+  }
+  WriteMonth(context.out, year, month->month, context.today, context.texts, context.style);
+  return kExitSuccess;
+}
+
+int ShowYear(const Context& context) {
+  const std::string& text = *context.request.year;
+  const std::optional<std::uint16_t> year =
+      text.empty() ? context.today.year
+                   : Accepted(context, ReadYear(text), "--year", text, context.texts.what_year,
+                              context.texts.year_forms);
+  if (!year) return kExitUsage;
+  return Export(context, DaysOfYear(CalendarYear(*year)));
+}
+
+int ShowDays(const Context& context) {
+  int count = 0;
+  const std::string& text = *context.request.days;
+  const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc{} || last != text.data() + text.size() || count < 1 || count > kMostDays) {
+    return BadUsage(context.err,
+                    BadValueMessage(context.texts, "--days", text, context.texts.what_days,
+                                    context.texts.days_forms));
+  }
+  const std::optional<calendar::Date> first = FirstDate(context);
+  if (!first) return kExitUsage;
+  return Export(context, DaysFrom(*first, count));
+}
+
+// False for a name that neither list holds, reported with the close names.
+bool Found(const Context& context, const std::string& name, const NameSearch& search) {
+  if (!search.days.empty()) return true;
+  ReportError(context.err, UnknownNameMessage(context.texts, name));
+  if (!search.close.empty()) context.err << CloseNamesHint(context.texts, search.close) << '\n';
+  return false;
+}
+
+int ShowNameDays(const Context& context) {
+  bool all_found = true;
+  for (const std::string& name : context.request.names) {
+    const NameSearch search = FindNameDays(name);
+    for (const NameDay& day : search.days) context.out << NameDayLine(day, context.texts) << '\n';
+    all_found = Found(context, name, search) && all_found;
+  }
+  return all_found ? kExitSuccess : kExitNotFound;
+}
+
+// With --name: a day of those names, or nothing when a name is in neither list; else a
+// day of the kind.
+std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context& context,
+                                                                   KindOfDay kind) {
+  if (context.request.names.empty()) {
+    return [kind](const CalendarDay& day) { return IsOfKind(day, kind); };
+  }
+  std::set<std::pair<int, int>> name_days;
+  bool all_found = true;
+  for (const std::string& name : context.request.names) {
+    const NameSearch search = FindNameDays(name);
+    for (const NameDay& day : search.days) name_days.emplace(day.month, day.day);
+    all_found = Found(context, name, search) && all_found;
+  }
+  if (!all_found) return std::nullopt;
+  return [name_days](const CalendarDay& day) {
+    return name_days.contains({day.date.month, day.date.day});
+  };
+}
+
+int ShowNext(const Context& context) {
+  const std::optional<KindOfDay> kind = Chosen(kDayKinds, context.request.next);
+  if (!kind) {
+    return BadUsage(context.err, NotAChoiceMessage(context.texts, "--next", *context.request.next,
+                                                   ChoiceNames(kDayKinds, ", ")));
+  }
+  if (!context.request.names.empty() && *kind != KindOfDay::kNames) {
+    return BadUsage(context.err,
+                    ConflictMessage(context.texts, "--name", "--next " + *context.request.next));
+  }
+  const std::optional<calendar::Date> first = FirstDate(context);
+  if (!first) return kExitUsage;
+  const auto wanted = NextDayTest(context, *kind);
+  if (!wanted) return kExitNotFound;
+  const std::optional<NextDay> next = FindNext(*first, *wanted);
+  if (!next) {
+    ReportError(context.err, NoNextDayMessage(context.texts, *context.request.next,
+                                              DateText(*first, context.texts)));
+    return kExitNotFound;
+  }
+  if (context.format != ExportFormat::kText) {
+    return Export(context, {next->day}, next->days_away);
+  }
+  context.out << NextDayTitle(*kind, next->days_away, context.texts) << '\n';
+  WriteDayReport(context.out, next->day, context.texts, context.style);
+  return kExitSuccess;
+}
+
+int HostPlugin(const Context& context) {
+  HostRequest host{*context.request.plugin, {}};
+  for (const std::string& text : context.request.answers) {
+    std::optional<AnswerArgument> answer = ParseAnswerArgument(text);
+    if (!answer) {
+      return BadUsage(context.err,
+                      BadValueMessage(context.texts, "--answer", text, context.texts.what_answer,
+                                      context.texts.answer_forms));
+    }
+    host.answers.push_back(std::move(*answer));
+  }
+  return RunReferenceHost(host, context.out, context.err);
+}
+
+int Show(const Context& context) {
+  const Request& request = context.request;
+  if (request.plugin) return HostPlugin(context);
+  if (request.next) return ShowNext(context);
+  if (!request.names.empty()) return ShowNameDays(context);
+  if (request.days) return ShowDays(context);
+  if (request.year) return ShowYear(context);
+  if (request.month) return ShowMonth(context);
+  return ShowDay(context);
+}
+
+int Run(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
+  if (const std::optional<std::string> problem = CombinationProblem(request, texts)) {
+    return BadUsage(err, *problem);
+  }
+  if (request.lang && !TextsForCode(*request.lang)) {
+    return BadUsage(err, NotAChoiceMessage(texts, "--lang", *request.lang, LanguageCodes(", ")));
+  }
+  const std::optional<ColorChoice> color = Chosen(kColorChoices, request.color);
+  if (!color) {
+    return BadUsage(
+        err, NotAChoiceMessage(texts, "--color", *request.color, ChoiceNames(kColorChoices, ", ")));
+  }
+  const std::optional<ExportFormat> format = Chosen(kFormats, request.format);
+  if (!format) {
+    return BadUsage(
+        err, NotAChoiceMessage(texts, "--format", *request.format, ChoiceNames(kFormats, ", ")));
+  }
+  calendar::Date today;
+  calendar::RefreshCurrentDate(today);
+  return Show({request, texts, today, *format, StyleForStandardOutput(*color), out, err});
+}
+
+// Parses the arguments into `request`: nothing when the command is to run, else the exit
+// status after --help, --version or a parse error.
+std::optional<int> Parse(const std::vector<std::string>& arguments, const Texts& texts,
+                         Request& request, std::ostream& out, std::ostream& err) {
+  CLI::App app("", "kelotarhu");
+  TranslateHelp(app, texts);
+  const OptionalValues optional_values = DefineOptions(app, request, texts);
+  std::vector<const char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+  try {
+    app.parse(static_cast<int>(argv.size()), argv.data());
+  } catch (const CLI::Success& done) {  // --help or --version
+    return app.exit(done, out, err);
+  } catch (const CLI::ParseError& error) {
+    return BadUsage(err, ParseErrorMessage(app, error, texts));
+  }
+  // Given without a value: this month, this year.
+  if (optional_values.month->count() > 0 && !request.month) request.month.emplace();
+  if (optional_values.year->count() > 0 && !request.year) request.year.emplace();
+  return std::nullopt;
+}
+
+// The output goes to --output FILE in one piece, and only when all of it was made.
+int WriteFile(const std::string& path, const std::string& bytes, const Texts& texts,
+              std::ostream& err) {
+  std::ofstream file(std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())),
+                     std::ios::binary | std::ios::trunc);
+  if (file) file << bytes;
+  if (file) file.close();
+  if (file) return kExitSuccess;
+  const int error = errno;
+  ReportError(err,
+              FileWriteFailureMessage(
+                  texts, path, error ? std::generic_category().message(error) : "unknown error"));
+  return kExitWriteFailure;
 }
 
 // The --lang value on the command line, read before the parser is set up, since the
@@ -142,100 +523,27 @@ std::optional<std::string_view> LanguageArgument(const std::vector<std::string>&
   return code;
 }
 
+}  // namespace
+
 const Texts& ChosenTexts(const std::vector<std::string>& arguments) {
   const std::optional<std::string_view> code = LanguageArgument(arguments);
   const Texts* texts = code ? TextsForCode(*code) : nullptr;
   return texts ? *texts : TextsOfEnvironment();
 }
 
-int BadArgument(std::ostream& err, const Texts& texts, std::string_view name,
-                const std::string& value, std::string_view what, std::string_view forms) {
-  err << "kelotarhu: " << Fill(texts.bad_argument, {name, value, what, forms}) << '\n';
-  return kExitUsage;
-}
-
-calendar::Date Today() {
-  calendar::Date today;
-  calendar::RefreshCurrentDate(today);
-  return today;
-}
-
-int ShowDay(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
-  calendar::Date date;
-  if (request.date) {
-    const std::optional<calendar::Date> parsed = ParseDate(*request.date);
-    if (!parsed) {
-      return BadArgument(err, texts, texts.date_name, *request.date, texts.what_date,
-                         texts.date_forms);
-    }
-    date = *parsed;
-  } else {
-    date = Today();
-  }
-  const CalendarYear year(date.year);
-  WriteDayReport(out, year.Day(date.month, date.day), texts,
-                 StyleForStandardOutput(kColorChoices.at(request.color)));
-  return kExitSuccess;
-}
-
-int ShowMonth(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
-  const std::optional<calendar::MonthOfYear> month = ParseMonth(*request.month);
-  if (!month) {
-    return BadArgument(err, texts, "--month", *request.month, texts.what_month, texts.month_forms);
-  }
-  WriteMonth(out, CalendarYear(month->year), month->month, Today(), texts,
-             StyleForStandardOutput(kColorChoices.at(request.color)));
-  return kExitSuccess;
-}
-
-int ShowYear(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
-  const std::optional<std::uint16_t> year = ParseYear(*request.year);
-  if (!year) {
-    return BadArgument(err, texts, "--year", *request.year, texts.what_year, texts.year_forms);
-  }
-  WriteYear(out, CalendarYear(*year), kYearFormats.at(request.format), texts);
-  return kExitSuccess;
-}
-
-int HostPlugin(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
-  HostRequest host{*request.plugin, {}};
-  for (const std::string& text : request.answers) {
-    std::optional<AnswerArgument> answer = ParseAnswerArgument(text);
-    if (!answer) {
-      return BadArgument(err, texts, "--answer", text, texts.what_answer, texts.answer_forms);
-    }
-    host.answers.push_back(std::move(*answer));
-  }
-  return RunReferenceHost(host, out, err);
-}
-
-int Run(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
-  if (request.plugin) return HostPlugin(request, texts, out, err);
-  if (request.year) return ShowYear(request, texts, out, err);
-  if (request.month) return ShowMonth(request, texts, out, err);
-  return ShowDay(request, texts, out, err);
-}
-
-}  // namespace
-
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
   const Texts& texts = ChosenTexts(arguments);
-  CLI::App app("", "kelotarhu");
-  TranslateHelp(app, texts);
-  app.failure_message([&texts](const CLI::App* failed, const CLI::Error& error) {
-    return "kelotarhu: " + ParseErrorText(error, texts) + '\n' + failed->help();
-  });
   Request request;
-  DefineOptions(app, request, texts);
-  std::vector<const char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
-  try {
-    app.parse(static_cast<int>(argv.size()), argv.data());
-  } catch (const CLI::ParseError& error) {
-    return app.exit(error, out, err) == 0 ? kExitSuccess : kExitUsage;
+  std::optional<int> status = Parse(arguments, texts, request, out, err);
+  if (!status && request.output) {
+    std::ostringstream bytes;
+    status = Run(request, texts, bytes, err);
+    if (status == kExitSuccess) status = WriteFile(*request.output, bytes.str(), texts, err);
   }
-  return Run(request, texts, out, err);
+  if (!status) status = Run(request, texts, out, err);
+  if (status == kExitUsage) err << texts.usage_hint << '\n';
+  return *status;
 }
 
 }  // namespace kelotarhu::cli

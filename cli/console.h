@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelotarhu::cli {
@@ -13,6 +14,10 @@ void PrepareConsole();
 
 // The command-line arguments in UTF-8, program name first.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
+
+// Writes all of `bytes` to standard output: 0 when done, else the errno value of the
+// write that failed.
+int WriteStandardOutput(std::string_view bytes);
 
 enum class OutputKind {
   kTerminal,               // shows colour escapes (on Windows 10 and later, turned on here)

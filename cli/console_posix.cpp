@@ -1,6 +1,8 @@
 // POSIX consoles already pass UTF-8 through, and arguments arrive as UTF-8.
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "cli/console.h"
 
 namespace kelotarhu::cli {
@@ -9,6 +11,16 @@ void PrepareConsole() {}
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   return std::vector<std::string>(argv, argv + argc);
+}
+
+int WriteStandardOutput(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return written < 0 ? errno : EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
 }
 
 OutputKind StandardOutputKind() {

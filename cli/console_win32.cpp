@@ -9,7 +9,10 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -142,6 +145,30 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   for (int i = 0; i < count; ++i) arguments.push_back(Utf8FromWide(wide[i]));
   LocalFree(wide);
   return arguments;
+}
+
+int WriteStandardOutput(std::string_view bytes) {
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (IsConsole(output)) {
+    // As wide text, which a console shows whatever its code page.
+    static ConsoleBuffer console(output);
+    const auto size = static_cast<std::streamsize>(bytes.size());
+    return console.sputn(bytes.data(), size) == size && console.pubsync() == 0 ? 0 : EIO;
+  }
+  while (!bytes.empty()) {
+    const unsigned chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
+    const int written = _write(_fileno(stdout), bytes.data(), chunk);
+    if (written < 0) {
+      // The C runtime calls a pipe without a reader an invalid argument.
+      const DWORD reason = GetLastError();
+      const bool broken_pipe = reason == ERROR_BROKEN_PIPE || reason == ERROR_NO_DATA ||
+                               reason == ERROR_PIPE_NOT_CONNECTED;
+      return broken_pipe ? EPIPE : errno;
+    }
+    if (written == 0) return EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
 }
 
 OutputKind StandardOutputKind() {

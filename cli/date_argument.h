@@ -1,20 +1,43 @@
-// Dates, months and years as a person writes them on the command line.
+// Dates, months and years as a person writes them on the command line: whole dates,
+// dates of this year, words such as "tomorrow" and day offsets from today.
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <string_view>
+#include <variant>
 
 #include "calendar/date.h"
 
 namespace kelotarhu::cli {
 
-// A date of the years 1 to 9999 that exists, or nothing.
-std::optional<calendar::Date> ParseDate(std::string_view text);
+// Why a text is not a date, month or year, with the numbers as they were read.
+struct DateProblem {
+  enum Kind {
+    kUnreadable,      // no accepted form
+    kYearOutOfRange,  // the calendar holds the years 1 to 9999
+    kNoSuchMonth,     // a month other than 1 to 12
+    kNoSuchDay,       // a day the month does not have
+    kNotLeapYear,     // 29 February of a common year
+    kBeyondCalendar,  // an offset from today that leaves the years 1 to 9999
+  };
+  Kind kind = kUnreadable;
+  int year = 0;
+  int month = 0;
 
-// A month of the years 1 to 9999, or nothing.
-std::optional<calendar::MonthOfYear> ParseMonth(std::string_view text);
+  friend bool operator==(const DateProblem&, const DateProblem&) = default;
+};
 
-// A year from 1 to 9999, or nothing.
-std::optional<std::uint16_t> ParseYear(std::string_view text);
+template <typename Value>
+using Reading = std::variant<Value, DateProblem>;
+
+// Today; tomorrow; yesterday (also in Finnish and Swedish, any case); +N or -N days
+// from today; D.M. (this year), D.M.YYYY or YYYY-MM-DD.
+Reading<calendar::Date> ReadDate(std::string_view text, calendar::Date today);
+
+// M (this year's), M.YYYY or YYYY-MM.
+Reading<calendar::MonthOfYear> ReadMonth(std::string_view text, calendar::Date today);
+
+// YYYY, from 1 to 9999.
+Reading<std::uint16_t> ReadYear(std::string_view text);
 
 }  // namespace kelotarhu::cli

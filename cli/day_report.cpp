@@ -1,6 +1,7 @@
 #include "cli/day_report.h"
 
 #include <algorithm>
+#include <array>
 
 #include "cli/language.h"
 
@@ -55,6 +56,27 @@ std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& sty
   if (day.red_day) return style.Red(Capitalised(texts.red_day));
   if (day.flag_day) return Capitalised(texts.flag_day);
   return {};
+}
+
+std::string NameDayLine(const NameDay& day, const Texts& texts) {
+  const std::string date =
+      texts.month_names_in_dates
+          ? std::to_string(day.day) + ' ' +
+                std::string(texts.months[static_cast<std::size_t>(day.month - 1)])
+          : std::to_string(day.day) + '.' + std::to_string(day.month) + '.';
+  const std::string_view lists = day.lists.size() == 2                     ? texts.both_lists
+                                 : day.lists.front() == NameList::kFinnish ? texts.finnish_list
+                                                                           : texts.swedish_list;
+  return day.name + "  " + date + "  " + std::string(lists);
+}
+
+std::string NextDayTitle(KindOfDay kind, int days_away, const Texts& texts) {
+  const std::array<std::string_view, 4> kinds = {texts.red_day, texts.flag_day, texts.feast_day,
+                                                 texts.name_day};
+  const std::string when = days_away == 0   ? std::string(texts.today)
+                           : days_away == 1 ? std::string(texts.tomorrow)
+                                            : Fill(texts.in_days, {std::to_string(days_away)});
+  return Fill(texts.next_day, {kinds[static_cast<std::size_t>(kind)], when});
 }
 
 namespace {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cli/calendar_day.h"
+#include "cli/day_range.h"
+#include "cli/name_search.h"
 #include "cli/style.h"
 #include "cli/texts.h"
 
@@ -35,6 +37,12 @@ std::string DateText(calendar::Date date, const Texts& texts);
 
 // "Punainen päivä ja liputuspäivä", "Liputuspäivä"; empty on other days.
 std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style);
+
+// Where the name search found a name: "Anna  9.12.  Finnish and Swedish list".
+std::string NameDayLine(const NameDay& day, const Texts& texts);
+
+// Before the next day of a kind: "Next flag day: tomorrow".
+std::string NextDayTitle(KindOfDay kind, int days_away, const Texts& texts);
 
 // The weekday, date and week; the feasts; red day and flag day in words; the names. A
 // line with nothing to say is left out.

@@ -2,11 +2,14 @@
 // Kelotarhu plug-in.
 #include <iostream>
 
+#include "cli/checked_output.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
 
 int main(int argc, char** argv) {
   kelotarhu::cli::PrepareConsole();
-  return kelotarhu::cli::RunCommandLine(kelotarhu::cli::Utf8Arguments(argc, argv), std::cout,
-                                        std::cerr);
+  const std::vector<std::string> arguments = kelotarhu::cli::Utf8Arguments(argc, argv);
+  kelotarhu::cli::CheckedOutput out;
+  const int status = kelotarhu::cli::RunCommandLine(arguments, out.stream(), std::cerr);
+  return out.Finish(status, kelotarhu::cli::ChosenTexts(arguments), std::cerr);
 }

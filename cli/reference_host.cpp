@@ -9,6 +9,7 @@
 
 #include "cli/calendar_day.h"
 #include "cli/exit_codes.h"
+#include "cli/messages.h"
 #include "cli/option_descriptor.h"
 #include "cli/plugin_library.h"
 #include "cli/text_encoding.h"
@@ -332,10 +333,10 @@ int RunReferenceHost(const HostRequest& request, std::ostream& out, std::ostream
     HostRun(request, out, err).Run();
     return kExitSuccess;
   } catch (const PluginError& error) {
-    err << "kelotarhu: " << error.what() << '\n';
+    ReportError(err, error.what());
     return kExitPluginFailure;
   } catch (const AnswerError& error) {
-    err << "kelotarhu: " << error.what() << '\n';
+    ReportError(err, error.what());
     return kExitUsage;
   }
 }

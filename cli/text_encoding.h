@@ -13,4 +13,8 @@ using calendar::Utf8FromWindows1252;
 // Nothing when the text is not valid UTF-8 or holds a character Windows-1252 lacks.
 using calendar::Windows1252FromUtf8;
 
+// A UTF-8 text in Windows-1252 capitals, as names and words are compared whatever
+// their case ("åke" and "ÅKE" alike); nothing when Windows1252FromUtf8 gives nothing.
+std::optional<std::string> FoldCase(std::string_view text);
+
 }  // namespace kelotarhu::cli

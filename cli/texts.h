@@ -1,6 +1,7 @@
 // Everything the tool says to a person, one table per language: calendar words, the
-// labels of the day view, the month grid and the year list, --help and the messages.
-// Machine formats (CSV, JSON) and the plug-in's own texts are the same in every language.
+// labels of the day view, the month grid, the year list, the name search, the next day
+// and the events of a calendar file, --help and the messages. Machine formats (CSV,
+// JSON) and the plug-in's own texts are the same in every language.
 //
 // Adding a language: a texts_xx.cpp with its table, an entry in kLanguages
 // (language.cpp), and a column of cli/feast-names.tsv for its feast names.
@@ -33,6 +34,20 @@ struct Texts {
   std::string_view today;
   std::string_view finnish_names;  // the labels of the two name-day lists
   std::string_view swedish_names;
+  std::string_view tomorrow;
+  std::string_view feast_day;  // kinds of day for --next, with red_day and flag_day
+  std::string_view name_day;
+
+  // The name search: where a name is, "Anna  9.12.  {lists}".
+  std::string_view finnish_list;
+  std::string_view swedish_list;
+  std::string_view both_lists;
+  // The next day of a kind: "Next {kind}: {today, tomorrow or in_days}".
+  std::string_view next_day;
+  std::string_view in_days;  // {count}
+  // Events of a calendar file: the names of a day in each list ({names}).
+  std::string_view finnish_names_event;
+  std::string_view swedish_names_event;
 
   // --help.
   std::string_view description;
@@ -45,11 +60,18 @@ struct Texts {
   std::string_view needs_label;
   std::string_view date_name;  // the date argument, in --help and messages
   std::string_view date_help;
+  std::string_view name_type;
+  std::string_view name_help;
   std::string_view month_type;
   std::string_view month_help;
   std::string_view year_type;
   std::string_view year_help;
+  std::string_view days_help;
+  std::string_view next_help;
   std::string_view format_help;
+  std::string_view events_help;
+  std::string_view output_type;
+  std::string_view output_help;
   std::string_view color_help;
   std::string_view lang_help;
   std::string_view plugin_type;
@@ -59,23 +81,41 @@ struct Texts {
   std::string_view help_help;
   std::string_view version_help;
 
-  // Messages about the command line.
-  std::string_view bad_argument;  // {name} "{value}" is not {what}; write it as {forms}
+  // Messages: one line after "kelotarhu: "; values arrive quoted (see Quoted).
+  std::string_view bad_argument;  // {name} {value} is not {what}; write it as {forms}
+  std::string_view date_problem;  // {name} {value} is not {what}: {reason}
   std::string_view what_date;
   std::string_view what_month;
   std::string_view what_year;
+  std::string_view what_days;
+  std::string_view what_time;
   std::string_view what_answer;
   std::string_view date_forms;
   std::string_view month_forms;
   std::string_view year_forms;
+  std::string_view days_forms;
+  std::string_view source_date_epoch_forms;
   std::string_view answer_forms;
+  // Why a date does not exist.
+  std::string_view year_out_of_range;
+  std::string_view no_such_month;  // {month}
+  std::string_view no_such_day;    // {month name} {year} {days}
+  std::string_view not_leap_year;  // {year}
+  std::string_view beyond_calendar;
+  std::string_view unknown_option;       // {option}
   std::string_view unexpected_argument;  // {argument}
-  std::string_view excludes;             // {option} {other option}
-  std::string_view requires_option;      // {option} {needed option}
+  std::string_view conflict;             // {option} {other option}
+  std::string_view works_only_with;      // {option} {needed option}
   std::string_view not_a_choice;         // {option} {value} {choices}
   std::string_view value_missing;        // {option}
-  std::string_view one_value_only;       // {option}
+  std::string_view value_unwanted;       // {option}
   std::string_view bad_command_line;     // {what the parser said}
+  std::string_view unknown_name;         // {name}
+  std::string_view close_names;          // {names}
+  std::string_view no_next_day;          // {kind} {date}
+  std::string_view write_failure;        // {reason}
+  std::string_view file_write_failure;   // {file} {reason}
+  std::string_view usage_hint;           // the line after a bad usage
 };
 
 extern const Texts kFinnishTexts;

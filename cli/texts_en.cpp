@@ -19,6 +19,16 @@ const Texts kEnglishTexts = {
     .today = "today",
     .finnish_names = "Finnish name days",
     .swedish_names = "Swedish name days",
+    .tomorrow = "tomorrow",
+    .feast_day = "feast day",
+    .name_day = "name day",
+    .finnish_list = "Finnish list",
+    .swedish_list = "Swedish list",
+    .both_lists = "Finnish and Swedish list",
+    .next_day = "Next {}: {}",
+    .in_days = "in {} days",
+    .finnish_names_event = "Finnish name day: {}",
+    .swedish_names_event = "Swedish name day: {}",
     .description =
         "What a day means in the Finnish calendar: weekday, feasts and red days, "
         "flag days,\nand the Finnish and Finland-Swedish name days. Without "
@@ -27,12 +37,19 @@ const Texts kEnglishTexts = {
         "Examples:\n"
         "  kelotarhu                      today\n"
         "  kelotarhu 6.12.2026            any date of the years 1 to 9999 (or 2026-12-06)\n"
-        "  kelotarhu --month 2026-12      a month with ISO week numbers\n"
-        "  kelotarhu --year 2026 --format csv > 2026.csv\n"
+        "  kelotarhu tomorrow             also huomenna, i morgon, +7, -1, 6.12. (this year)\n"
+        "  kelotarhu --name Anna -n åke   whose name day, when\n"
+        "  kelotarhu --days 14            the next two weeks\n"
+        "  kelotarhu --next flag          the next flag day, and how far away it is\n"
+        "  kelotarhu --month              this month with ISO week numbers (--month 2026-12)\n"
+        "  kelotarhu --year 2026 --format csv --output 2026.csv\n"
+        "  kelotarhu --year 2026 --format ics --events feasts,finnish -o 2026.ics\n"
+        "  kelotarhu --month 12 --format spreadsheet -o december.csv\n"
         "  kelotarhu --lang fi            in Finnish\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Exit status: 0 done, 1 the plug-in cannot be used, 2 a bad option or argument.",
+        "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, no day\n"
+        "of the kind comes, or the output cannot be written; 2 a bad option or argument.",
     .usage_label = "Usage",
     .options_placeholder = "OPTIONS",
     .positionals_label = "Positionals",
@@ -40,12 +57,29 @@ const Texts kEnglishTexts = {
     .excludes_label = "Excludes",
     .needs_label = "Needs",
     .date_name = "DATE",
-    .date_help = "The date to show; default: today",
-    .month_type = "YYYY-MM",
-    .month_help = "Draw a month as a calendar grid",
-    .year_type = "YYYY",
-    .year_help = "List every day of a year",
-    .format_help = "Format of --year: text (default), csv or json",
+    .date_help =
+        "The date to show: D.M.YYYY, YYYY-MM-DD, D.M. (this year), today, tomorrow, yesterday "
+        "(also in Finnish and Swedish), +N or -N days; default: today",
+    .name_type = "NAME",
+    .name_help =
+        "Whose name day, when: the days on which the Finnish or the Swedish list holds the name "
+        "(any case; several names may be given)",
+    .month_type = "[YYYY-MM|M.YYYY|M]",
+    .month_help = "Draw a month as a calendar grid; default: this month",
+    .year_type = "[YYYY]",
+    .year_help = "List every day of a year; default: this year",
+    .days_help = "List N days from DATE (default: today) on",
+    .next_help =
+        "The next red day, flag day, feast or day of names from DATE (default: today) on, that day "
+        "included, and how many days away it is; with --name, the next name day of those names",
+    .format_help =
+        "Output as text (default), csv (RFC 4180), spreadsheet (CSV that Excel in a Finnish locale "
+        "opens: UTF-8 with a byte-order mark, \";\" between fields), json or ics (iCalendar)",
+    .events_help =
+        "What --format ics makes events of: feasts (default), flags (flag days), finnish and "
+        "swedish (the name days of each list)",
+    .output_type = "FILE",
+    .output_help = "Write to FILE instead of standard output",
     .color_help = "Colour red days and today: auto (default: on a terminal), always or never",
     .lang_help =
         "Language: fi (Finnish), sv (Swedish) or en (English); default: from LC_ALL, "
@@ -58,22 +92,42 @@ const Texts kEnglishTexts = {
         "defaults (repeatable; \\, is a comma inside an answer)",
     .help_help = "Print this help message and exit",
     .version_help = "Display program version information and exit",
-    .bad_argument = "{} \"{}\" is not {}; write it as {}",
-    .what_date = "a date of the years 1 to 9999",
-    .what_month = "a month of the years 1 to 9999",
-    .what_year = "a year from 1 to 9999",
+    .bad_argument = "{} {} is not {}; write it as {}",
+    .date_problem = "{} {} is not {}: {}",
+    .what_date = "a date",
+    .what_month = "a month",
+    .what_year = "a year",
+    .what_days = "a number of days",
+    .what_time = "a time",
     .what_answer = "an answer to a display function",
-    .date_forms = "YYYY-MM-DD (2026-12-06) or D.M.YYYY (6.12.2026)",
-    .month_forms = "YYYY-MM (2026-12) or M.YYYY (12.2026)",
+    .date_forms =
+        "YYYY-MM-DD (2026-12-06), D.M.YYYY (6.12.2026), D.M. (this year), today, tomorrow, "
+        "yesterday, or +N or -N days from today",
+    .month_forms = "YYYY-MM (2026-12), M.YYYY (12.2026) or M (this year's)",
     .year_forms = "YYYY (2026)",
+    .days_forms = "a whole number from 1 to 10000",
+    .source_date_epoch_forms =
+        "seconds since 1970-01-01 00:00 UTC, up to 253402300799 (the end of 9999)",
     .answer_forms = "FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)",
-    .unexpected_argument = "unexpected argument: {}",
-    .excludes = "{} cannot be used with {}",
-    .requires_option = "{} needs {}",
-    .not_a_choice = "{}: \"{}\" is not one of {}",
+    .year_out_of_range = "the calendar holds the years 1 to 9999",
+    .no_such_month = "there is no month {}",
+    .no_such_day = "{} {} has {} days",
+    .not_leap_year = "{} is not a leap year",
+    .beyond_calendar = "the calendar goes from 1.1.1 to 31.12.9999",
+    .unknown_option = "unknown option {}",
+    .unexpected_argument = "unexpected argument {} (one date at most)",
+    .conflict = "{} and {} cannot be used together",
+    .works_only_with = "{} works only with {}",
+    .not_a_choice = "{} {} is not one of {}",
     .value_missing = "{} needs a value",
-    .one_value_only = "{} takes one value only",
+    .value_unwanted = "{} takes no value",
     .bad_command_line = "cannot read the command line: {}",
+    .unknown_name = "neither the Finnish nor the Swedish list holds the name {}",
+    .close_names = "Close names: {}.",
+    .no_next_day = "--next {}: no such day from {} to the end of the calendar, 31.12.9999",
+    .write_failure = "cannot write the output: {}",
+    .file_write_failure = "cannot write {}: {}",
+    .usage_hint = "Try 'kelotarhu --help'.",
 };
 
 }  // namespace kelotarhu::cli

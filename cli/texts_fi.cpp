@@ -20,6 +20,16 @@ const Texts kFinnishTexts = {
     .today = "tänään",
     .finnish_names = "nimipäivät",
     .swedish_names = "ruotsinkieliset nimipäivät",
+    .tomorrow = "huomenna",
+    .feast_day = "juhlapäivä",
+    .name_day = "nimipäivä",
+    .finnish_list = "suomenkielinen luettelo",
+    .swedish_list = "ruotsinkielinen luettelo",
+    .both_lists = "suomen- ja ruotsinkielinen luettelo",
+    .next_day = "Seuraava {}: {}",
+    .in_days = "{} päivän päästä",
+    .finnish_names_event = "Nimipäivä: {}",
+    .swedish_names_event = "Ruotsinkielinen nimipäivä: {}",
     .description =
         "Mitä päivä merkitsee suomalaisessa kalenterissa: viikonpäivä, juhlat ja "
         "punaiset\npäivät, liputuspäivät sekä suomen- ja ruotsinkieliset nimipäivät.\n"
@@ -27,15 +37,21 @@ const Texts kFinnishTexts = {
     .footer =
         "Esimerkkejä:\n"
         "  kelotarhu                      tänään\n"
-        "  kelotarhu 6.12.2026            mikä tahansa päivä vuosilta 1–9999 "
-        "(tai 2026-12-06)\n"
-        "  kelotarhu --month 2026-12      kuukausi ISO-viikkonumeroineen\n"
-        "  kelotarhu --year 2026 --format csv > 2026.csv\n"
+        "  kelotarhu 6.12.2026            mikä tahansa päivä vuosilta 1–9999 (tai 2026-12-06)\n"
+        "  kelotarhu huomenna             myös tomorrow, i morgon, +7, -1, 6.12. (tänä vuonna)\n"
+        "  kelotarhu --name Anna -n åke   kenen nimipäivä, milloin\n"
+        "  kelotarhu --days 14            seuraavat kaksi viikkoa\n"
+        "  kelotarhu --next flag          seuraava liputuspäivä ja montako päivää siihen on\n"
+        "  kelotarhu --month              tämä kuukausi ISO-viikkonumeroineen (--month 2026-12)\n"
+        "  kelotarhu --year 2026 --format csv --output 2026.csv\n"
+        "  kelotarhu --year 2026 --format ics --events feasts,finnish -o 2026.ics\n"
+        "  kelotarhu --month 12 --format spreadsheet -o joulukuu.csv\n"
         "  kelotarhu --lang sv            ruotsiksi\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Paluuarvo: 0 valmis, 1 liitännäistä ei voi käyttää, 2 virheellinen valitsin "
-        "tai argumentti.",
+        "Paluuarvo: 0 valmis; 1 liitännäistä ei voi käyttää, nimeä ei ole kummassakaan\n"
+        "luettelossa, sellaista päivää ei tule tai tulostetta ei voi kirjoittaa;\n"
+        "2 virheellinen valitsin tai argumentti.",
     .usage_label = "Käyttö",
     .options_placeholder = "VALITSIMET",
     .positionals_label = "Argumentit",
@@ -43,12 +59,31 @@ const Texts kFinnishTexts = {
     .excludes_label = "Poissulkee",
     .needs_label = "Tarvitsee",
     .date_name = "PVM",
-    .date_help = "Näytettävä päivä; oletus: tänään",
-    .month_type = "VVVV-KK",
-    .month_help = "Piirrä kuukausi kalenteriruudukkona",
-    .year_type = "VVVV",
-    .year_help = "Luettele vuoden kaikki päivät",
-    .format_help = "--year-luettelon muoto: text (oletus), csv tai json",
+    .date_help =
+        "Näytettävä päivä: P.K.VVVV, VVVV-KK-PP, P.K. (tänä vuonna), tänään, huomenna, eilen (myös "
+        "ruotsiksi ja englanniksi), +N tai -N päivää; oletus: tänään",
+    .name_type = "NIMI",
+    .name_help =
+        "Kenen nimipäivä, milloin: päivät, joina suomen- tai ruotsinkielisessä luettelossa on tämä "
+        "nimi (kirjainkoosta välittämättä; nimiä voi antaa useita)",
+    .month_type = "[VVVV-KK|K.VVVV|K]",
+    .month_help = "Piirrä kuukausi kalenteriruudukkona; oletus: tämä kuukausi",
+    .year_type = "[VVVV]",
+    .year_help = "Luettele vuoden kaikki päivät; oletus: tämä vuosi",
+    .days_help = "Luettele N päivää päivästä PVM (oletus: tänään) alkaen",
+    .next_help =
+        "Seuraava punainen päivä, liputuspäivä, juhlapäivä tai nimipäivä päivästä PVM (oletus: "
+        "tänään) alkaen, se itse mukaan lukien, ja montako päivää siihen on; valitsimen --name "
+        "kanssa näiden nimien seuraava nimipäivä",
+    .format_help =
+        "Tulosteen muoto: text (oletus), csv (RFC 4180), spreadsheet (CSV, jonka suomenkielinen "
+        "Excel avaa oikein: UTF-8 tavujärjestysmerkillä, kenttien välissä \";\"), json tai ics "
+        "(iCalendar)",
+    .events_help =
+        "Mistä --format ics tekee tapahtumia: feasts (juhlat, oletus), flags (liputuspäivät), "
+        "finnish ja swedish (kummankin luettelon nimipäivät)",
+    .output_type = "TIEDOSTO",
+    .output_help = "Kirjoita tiedostoon TIEDOSTO vakiotulosteen sijaan",
     .color_help =
         "Punaiset päivät ja tämä päivä väreillä: auto (oletus: päätteessä), always "
         "tai never",
@@ -63,22 +98,43 @@ const Texts kFinnishTexts = {
         "(toistettavissa; \\, on pilkku vastauksen sisällä)",
     .help_help = "Näytä tämä ohje ja lopeta",
     .version_help = "Näytä ohjelman versio ja lopeta",
-    .bad_argument = "{} \"{}\" ei ole {}; kirjoita se muodossa {}",
-    .what_date = "päivämäärä vuosilta 1–9999",
-    .what_month = "kuukausi vuosilta 1–9999",
-    .what_year = "vuosi väliltä 1–9999",
+    .bad_argument = "{} {} ei ole {}; kirjoita se muodossa {}",
+    .date_problem = "{} {} ei ole {}: {}",
+    .what_date = "päivämäärä",
+    .what_month = "kuukausi",
+    .what_year = "vuosi",
+    .what_days = "päivien määrä",
+    .what_time = "ajanhetki",
     .what_answer = "vastaus näyttöfunktion kysymyksiin",
-    .date_forms = "VVVV-KK-PP (2026-12-06) tai P.K.VVVV (6.12.2026)",
-    .month_forms = "VVVV-KK (2026-12) tai K.VVVV (12.2026)",
+    .date_forms =
+        "VVVV-KK-PP (2026-12-06), P.K.VVVV (6.12.2026), P.K. (tänä vuonna), tänään, huomenna, "
+        "eilen tai +N tai -N päivää tästä päivästä",
+    .month_forms = "VVVV-KK (2026-12), K.VVVV (12.2026) tai K (tämän vuoden)",
     .year_forms = "VVVV (2026)",
+    .days_forms = "kokonaisluku 1–10000",
+    .source_date_epoch_forms =
+        "sekunteina hetkestä 1970-01-01 00:00 UTC, enintään 253402300799 (vuoden 9999 loppu)",
     .answer_forms = "FUNKTIO=VASTAUS[,VASTAUS...] (GetNameDay=K,E,0)",
-    .unexpected_argument = "odottamaton argumentti: {}",
-    .excludes = "{} ja {} eivät käy yhdessä",
-    .requires_option = "{} tarvitsee valitsimen {}",
-    .not_a_choice = "{}: \"{}\" ei ole mikään vaihtoehdoista {}",
+    .year_out_of_range = "kalenterissa ovat vuodet 1–9999",
+    .no_such_month = "kuukautta {} ei ole",
+    .no_such_day = "{}ssa {} on {} päivää",
+    .not_leap_year = "{} ei ole karkausvuosi",
+    .beyond_calendar = "kalenteri ulottuu päivästä 1.1.1 päivään 31.12.9999",
+    .unknown_option = "tuntematon valitsin {}",
+    .unexpected_argument = "odottamaton argumentti {} (päivämääriä voi olla vain yksi)",
+    .conflict = "{} ja {} eivät käy yhdessä",
+    .works_only_with = "{} käy vain valitsimen {} kanssa",
+    .not_a_choice = "{} {} ei ole mikään vaihtoehdoista {}",
     .value_missing = "{} tarvitsee arvon",
-    .one_value_only = "{} ottaa vain yhden arvon",
+    .value_unwanted = "{} ei ota arvoa",
     .bad_command_line = "komentoriviä ei voi lukea: {}",
+    .unknown_name = "nimeä {} ei ole suomen- eikä ruotsinkielisessä nimipäiväluettelossa",
+    .close_names = "Samankaltaisia nimiä: {}.",
+    .no_next_day =
+        "--next {}: päivästä {} kalenterin loppuun, 31.12.9999, ei ole yhtään sellaista päivää",
+    .write_failure = "tulostetta ei voi kirjoittaa: {}",
+    .file_write_failure = "tiedostoon {} ei voi kirjoittaa: {}",
+    .usage_hint = "Katso 'kelotarhu --help'.",
 };
 
 }  // namespace kelotarhu::cli

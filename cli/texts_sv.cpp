@@ -19,6 +19,16 @@ const Texts kSwedishTexts = {
     .today = "i dag",
     .finnish_names = "finska namnsdagar",
     .swedish_names = "svenska namnsdagar",
+    .tomorrow = "i morgon",
+    .feast_day = "högtidsdag",
+    .name_day = "namnsdag",
+    .finnish_list = "finska längden",
+    .swedish_list = "svenska längden",
+    .both_lists = "finska och svenska längden",
+    .next_day = "Nästa {}: {}",
+    .in_days = "om {} dagar",
+    .finnish_names_event = "Finsk namnsdag: {}",
+    .swedish_names_event = "Namnsdag: {}",
     .description =
         "Vad en dag betyder i den finländska kalendern: veckodag, högtider och röda "
         "dagar,\nflaggdagar samt finska och finlandssvenska namnsdagar. Utan "
@@ -26,14 +36,21 @@ const Texts kSwedishTexts = {
     .footer =
         "Exempel:\n"
         "  kelotarhu                      i dag\n"
-        "  kelotarhu 6.12.2026            vilket datum som helst under åren 1–9999 "
-        "(eller 2026-12-06)\n"
-        "  kelotarhu --month 2026-12      en månad med ISO-veckonummer\n"
-        "  kelotarhu --year 2026 --format csv > 2026.csv\n"
+        "  kelotarhu 6.12.2026            vilket datum som helst under åren 1–9999 (eller "
+        "2026-12-06)\n"
+        "  kelotarhu 'i morgon'          också tomorrow, huomenna, +7, -1, 6.12. (i år)\n"
+        "  kelotarhu --name Anna -n åke   vems namnsdag, när\n"
+        "  kelotarhu --days 14            de två följande veckorna\n"
+        "  kelotarhu --next flag          nästa flaggdag och hur många dagar det är dit\n"
+        "  kelotarhu --month              den här månaden med ISO-veckonummer (--month 2026-12)\n"
+        "  kelotarhu --year 2026 --format csv --output 2026.csv\n"
+        "  kelotarhu --year 2026 --format ics --events feasts,swedish -o 2026.ics\n"
+        "  kelotarhu --month 12 --format spreadsheet -o december.csv\n"
         "  kelotarhu --lang fi            på finska\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Slutstatus: 0 klart, 1 insticksprogrammet kan inte användas, 2 ett felaktigt "
+        "Slutstatus: 0 klart; 1 insticksprogrammet kan inte användas, namnet finns i ingendera\n"
+        "längden, ingen sådan dag kommer eller utdata kan inte skrivas; 2 ett felaktigt\n"
         "alternativ eller argument.",
     .usage_label = "Användning",
     .options_placeholder = "ALTERNATIV",
@@ -42,12 +59,31 @@ const Texts kSwedishTexts = {
     .excludes_label = "Utesluter",
     .needs_label = "Kräver",
     .date_name = "DATUM",
-    .date_help = "Datumet som visas; standard: i dag",
-    .month_type = "ÅÅÅÅ-MM",
-    .month_help = "Rita en månad som ett kalenderrutnät",
-    .year_type = "ÅÅÅÅ",
-    .year_help = "Lista årets alla dagar",
-    .format_help = "Formatet för --year: text (standard), csv eller json",
+    .date_help =
+        "Datumet som visas: D.M.ÅÅÅÅ, ÅÅÅÅ-MM-DD, D.M. (i år), idag, i morgon, igår (också på "
+        "finska och engelska), +N eller -N dagar; standard: i dag",
+    .name_type = "NAMN",
+    .name_help =
+        "Vems namnsdag, när: de dagar då den finska eller den svenska längden har namnet (oavsett "
+        "skiftläge; flera namn kan anges)",
+    .month_type = "[ÅÅÅÅ-MM|M.ÅÅÅÅ|M]",
+    .month_help = "Rita en månad som ett kalenderrutnät; standard: den här månaden",
+    .year_type = "[ÅÅÅÅ]",
+    .year_help = "Lista årets alla dagar; standard: i år",
+    .days_help = "Lista N dagar från DATUM (standard: i dag) framåt",
+    .next_help =
+        "Nästa röda dag, flaggdag, högtidsdag eller namnsdag från DATUM (standard: i dag) framåt, "
+        "den dagen medräknad, och hur många dagar det är dit; med --name nästa namnsdag för de "
+        "namnen",
+    .format_help =
+        "Utdata som text (standard), csv (RFC 4180), spreadsheet (CSV som Excel med finländska "
+        "inställningar öppnar rätt: UTF-8 med byteordningsmärke, \";\" mellan fälten), json eller "
+        "ics (iCalendar)",
+    .events_help =
+        "Vad --format ics gör händelser av: feasts (högtider, standard), flags (flaggdagar), "
+        "finnish och swedish (namnsdagarna i vardera längden)",
+    .output_type = "FIL",
+    .output_help = "Skriv till FIL i stället för standard ut",
     .color_help =
         "Röda dagar och dagens datum i färg: auto (standard: i en terminal), always "
         "eller never",
@@ -62,22 +98,42 @@ const Texts kSwedishTexts = {
         "(kan upprepas; \\, är ett kommatecken i ett svar)",
     .help_help = "Visa den här hjälpen och avsluta",
     .version_help = "Visa programmets version och avsluta",
-    .bad_argument = "{} \"{}\" är inte {}; skriv det som {}",
-    .what_date = "ett datum under åren 1–9999",
-    .what_month = "en månad under åren 1–9999",
-    .what_year = "ett år mellan 1 och 9999",
+    .bad_argument = "{} {} är inte {}; skriv det som {}",
+    .date_problem = "{} {} är inte {}: {}",
+    .what_date = "ett datum",
+    .what_month = "en månad",
+    .what_year = "ett år",
+    .what_days = "ett antal dagar",
+    .what_time = "en tidpunkt",
     .what_answer = "svar på en visningsfunktions frågor",
-    .date_forms = "ÅÅÅÅ-MM-DD (2026-12-06) eller D.M.ÅÅÅÅ (6.12.2026)",
-    .month_forms = "ÅÅÅÅ-MM (2026-12) eller M.ÅÅÅÅ (12.2026)",
+    .date_forms =
+        "ÅÅÅÅ-MM-DD (2026-12-06), D.M.ÅÅÅÅ (6.12.2026), D.M. (i år), idag, i morgon, igår eller +N "
+        "eller -N dagar från i dag",
+    .month_forms = "ÅÅÅÅ-MM (2026-12), M.ÅÅÅÅ (12.2026) eller M (i år)",
     .year_forms = "ÅÅÅÅ (2026)",
+    .days_forms = "ett heltal från 1 till 10000",
+    .source_date_epoch_forms =
+        "sekunder sedan 1970-01-01 00:00 UTC, högst 253402300799 (slutet av år 9999)",
     .answer_forms = "FUNKTION=SVAR[,SVAR...] (GetNameDay=K,E,0)",
-    .unexpected_argument = "oväntat argument: {}",
-    .excludes = "{} och {} kan inte användas tillsammans",
-    .requires_option = "{} kräver {}",
-    .not_a_choice = "{}: \"{}\" är inget av {}",
+    .year_out_of_range = "kalendern omfattar åren 1–9999",
+    .no_such_month = "det finns ingen månad {}",
+    .no_such_day = "{} {} har {} dagar",
+    .not_leap_year = "{} är inget skottår",
+    .beyond_calendar = "kalendern går från 1.1.1 till 31.12.9999",
+    .unknown_option = "okänt alternativ {}",
+    .unexpected_argument = "oväntat argument {} (högst ett datum)",
+    .conflict = "{} och {} kan inte användas tillsammans",
+    .works_only_with = "{} fungerar bara med {}",
+    .not_a_choice = "{} {} är inget av {}",
     .value_missing = "{} behöver ett värde",
-    .one_value_only = "{} tar bara ett värde",
+    .value_unwanted = "{} tar inget värde",
     .bad_command_line = "kommandoraden kan inte läsas: {}",
+    .unknown_name = "namnet {} finns varken i den finska eller i den svenska namnlängden",
+    .close_names = "Liknande namn: {}.",
+    .no_next_day = "--next {}: ingen sådan dag från {} till kalenderns slut, 31.12.9999",
+    .write_failure = "utdata kan inte skrivas: {}",
+    .file_write_failure = "{} kan inte skrivas: {}",
+    .usage_hint = "Se 'kelotarhu --help'.",
 };
 
 }  // namespace kelotarhu::cli

@@ -1,6 +1,5 @@
 #include "cli/year_export.h"
 
-#include <array>
 #include <nlohmann/json.hpp>
 #include <string_view>
 
@@ -12,14 +11,8 @@ namespace {
 
 // The name lists put ", " between the names of a day.
 constexpr std::string_view kNameSeparator = ", ";
-
-std::vector<CalendarDay> DaysOfYear(const CalendarYear& year) {
-  std::vector<CalendarDay> days;
-  for (int month = 1; month <= 12; ++month) {
-    for (CalendarDay& day : DaysOfMonth(year, month)) days.push_back(std::move(day));
-  }
-  return days;
-}
+// Opens a UTF-8 file for a spreadsheet, which would otherwise guess the code page.
+constexpr std::string_view kByteOrderMark = "\uFEFF";
 
 // A legend of the marks and the name columns, then a line per day.
 void WriteText(std::ostream& out, const std::vector<CalendarDay>& days, const Texts& texts) {
@@ -35,9 +28,11 @@ void WriteText(std::ostream& out, const std::vector<CalendarDay>& days, const Te
   }
 }
 
-// RFC 4180: a field holding a comma, quote, CR or LF is quoted, its quotes doubled.
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+// RFC 4180: a field holding the separator, a quote, CR or LF is quoted, its quotes
+// doubled.
+std::string CsvField(std::string_view text, char separator) {
+  const char special[] = {separator, '"', '\r', '\n', '\0'};
+  if (text.find_first_of(special) == std::string_view::npos) return std::string(text);
   std::string quoted = "\"";
   for (const char c : text) {
     if (c == '"') quoted += '"';
@@ -46,48 +41,75 @@ std::string CsvField(std::string_view text) {
   return quoted + '"';
 }
 
-void WriteCsvRow(std::ostream& out, const std::array<std::string, 7>& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i) out << (i ? "," : "") << CsvField(fields[i]);
+void WriteCsvRow(std::ostream& out, const std::vector<std::string>& fields, char separator) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i) out << separator;
+    out << CsvField(fields[i], separator);
+  }
   out << "\r\n";
 }
 
-void WriteCsv(std::ostream& out, const std::vector<CalendarDay>& days) {
-  WriteCsvRow(
-      out, {"date", "weekday", "feasts", "flag_day", "red_day", "finnish_names", "swedish_names"});
+void WriteCsv(std::ostream& out, const std::vector<CalendarDay>& days, char separator,
+              std::optional<int> days_away) {
+  std::vector<std::string> header = {"date",    "weekday",       "feasts",       "flag_day",
+                                     "red_day", "finnish_names", "swedish_names"};
+  if (days_away) header.emplace_back("days_away");
+  WriteCsvRow(out, header, separator);
   for (const CalendarDay& day : days) {
-    WriteCsvRow(out, {IsoDateText(day.date), day.weekday, JoinedFeasts(day.feasts),
-                      day.flag_day ? "1" : "0", day.red_day ? "1" : "0", day.finnish_names,
-                      day.swedish_names});
+    std::vector<std::string> row = {IsoDateText(day.date),    day.weekday,
+                                    JoinedFeasts(day.feasts), day.flag_day ? "1" : "0",
+                                    day.red_day ? "1" : "0",  day.finnish_names,
+                                    day.swedish_names};
+    if (days_away) row.push_back(std::to_string(*days_away));
+    WriteCsvRow(out, row, separator);
   }
 }
 
-void WriteJson(std::ostream& out, const std::vector<CalendarDay>& days) {
+void WriteJson(std::ostream& out, const std::vector<CalendarDay>& days,
+               std::optional<int> days_away) {
   nlohmann::ordered_json array = nlohmann::ordered_json::array();
   for (const CalendarDay& day : days) {
-    array.push_back({{"date", IsoDateText(day.date)},
-                     {"weekday", day.weekday},
-                     {"feasts", day.feasts},
-                     {"flag_day", day.flag_day},
-                     {"red_day", day.red_day},
-                     {"finnish_names", SplitAt(day.finnish_names, kNameSeparator)},
-                     {"swedish_names", SplitAt(day.swedish_names, kNameSeparator)}});
+    nlohmann::ordered_json object = {{"date", IsoDateText(day.date)},
+                                     {"weekday", day.weekday},
+                                     {"feasts", day.feasts},
+                                     {"flag_day", day.flag_day},
+                                     {"red_day", day.red_day},
+                                     {"finnish_names", SplitAt(day.finnish_names, kNameSeparator)},
+                                     {"swedish_names", SplitAt(day.swedish_names, kNameSeparator)}};
+    if (days_away) object["days_away"] = *days_away;
+    array.push_back(std::move(object));
   }
   out << array.dump(2) << '\n';
 }
 
 }  // namespace
 
-void WriteYear(std::ostream& out, const CalendarYear& year, YearFormat format, const Texts& texts) {
-  const std::vector<CalendarDay> days = DaysOfYear(year);
+std::vector<CalendarDay> DaysOfYear(const CalendarYear& year) {
+  std::vector<CalendarDay> days;
+  for (int month = 1; month <= 12; ++month) {
+    for (CalendarDay& day : DaysOfMonth(year, month)) days.push_back(std::move(day));
+  }
+  return days;
+}
+
+void WriteDays(std::ostream& out, const std::vector<CalendarDay>& days, ExportFormat format,
+               const ExportOptions& options, const Texts& texts) {
   switch (format) {
-    case YearFormat::kText:
+    case ExportFormat::kText:
       WriteText(out, days, texts);
       return;
-    case YearFormat::kCsv:
-      WriteCsv(out, days);
+    case ExportFormat::kCsv:
+      WriteCsv(out, days, ',', options.days_away);
       return;
-    case YearFormat::kJson:
-      WriteJson(out, days);
+    case ExportFormat::kSpreadsheet:
+      out << kByteOrderMark;
+      WriteCsv(out, days, ';', options.days_away);
+      return;
+    case ExportFormat::kJson:
+      WriteJson(out, days, options.days_away);
+      return;
+    case ExportFormat::kIcs:
+      WriteIcs(out, days, options.ics, texts);
       return;
   }
 }

@@ -1,20 +1,38 @@
-// Every day of a year as text for a person, CSV for a spreadsheet or JSON for a program.
+// Days as text for a person, CSV for a program or a spreadsheet, JSON for a program,
+// or iCalendar for a calendar application: a day, a run of days, a month or a year, all
+// with the fields of the year export.
 #pragma once
 
+#include <optional>
 #include <ostream>
+#include <vector>
 
 #include "cli/calendar_day.h"
+#include "cli/ics_export.h"
 #include "cli/texts.h"
 
 namespace kelotarhu::cli {
 
-enum class YearFormat { kText, kCsv, kJson };
+enum class ExportFormat { kText, kCsv, kSpreadsheet, kJson, kIcs };
 
-// Text: for a person, in the language of `texts`.
+struct ExportOptions {
+  IcsContent ics;
+  // With the next day of a kind: how many days away it is, as one more field.
+  std::optional<int> days_away;
+};
+
+// Text: a legend, then one line per day, in the language of `texts`.
 // CSV: a header row, then one row per day; RFC 4180 quoting and CRLF line ends.
+// Spreadsheet: the same CSV with ";" between the fields and a UTF-8 byte-order mark
+// first, as Excel in a Finnish or Swedish locale opens it.
 // JSON: an array of one object per day with the keys date, weekday, feasts, flag_day,
 // red_day, finnish_names and swedish_names (the lists as arrays).
 // CSV and JSON are the same in every language: the calendar's own Finnish texts.
-void WriteYear(std::ostream& out, const CalendarYear& year, YearFormat format, const Texts& texts);
+// iCalendar: see WriteIcs; its events are named in the language of `texts`.
+void WriteDays(std::ostream& out, const std::vector<CalendarDay>& days, ExportFormat format,
+               const ExportOptions& options, const Texts& texts);
+
+// Every day of a year, in order.
+std::vector<CalendarDay> DaysOfYear(const CalendarYear& year);
 
 }  // namespace kelotarhu::cli

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Reads `kelotarhu --year 2024 --format csv|json` back with Python's own csv and json
-parsers and checks the rows against the datetime module's calendar.
+"""Reads `kelotarhu --year 2024 --format csv|spreadsheet|json` back with Python's own csv
+and json parsers and checks the rows against the datetime module's calendar. The
+spreadsheet form is read as Excel in a Finnish locale reads a file opened by
+double-click: a UTF-8 byte-order mark says the encoding, ";" separates the fields.
 
-Usage: check_year_export.py csv|json COMMAND...   (COMMAND runs kelotarhu, perhaps
-under an emulator)
+Usage: check_year_export.py csv|spreadsheet|json COMMAND...   (COMMAND runs kelotarhu,
+perhaps under an emulator)
 """
 import csv
 import datetime
@@ -63,12 +65,24 @@ def split(text, separator):
     return text.split(separator) if text else []
 
 
-def check_csv(output):
+def check_csv(output, separator=","):
+    check(not output.startswith(b"\xef\xbb\xbf"), "RFC 4180 CSV has no byte-order mark")
+    read_csv(output, separator)
+
+
+def check_spreadsheet(output):
+    check(output.startswith(b"\xef\xbb\xbf"), "a UTF-8 byte-order mark first")
+    check(b"," not in output.split(b"\r\n")[0], "no comma in the header row")
+    read_csv(output[3:], ";")
+
+
+def read_csv(output, separator):
     lines = output.split(b"\r\n")
     check(lines[-1] == b"", "the last row ends with CRLF")
     check(all(b"\r" not in line and b"\n" not in line for line in lines),
           "every line ends with one CRLF, no bare CR or LF")
-    reader = csv.reader(io.StringIO(output.decode("utf-8"), newline=""), strict=True)
+    reader = csv.reader(io.StringIO(output.decode("utf-8"), newline=""), delimiter=separator,
+                        strict=True)
     header, *records = list(reader)
     check(header == KEYS, f"header {header}")
     check(all(len(record) == len(KEYS) for record in records), "seven fields in every row")
@@ -88,11 +102,11 @@ def check_json(output):
 
 
 def main():
-    if len(sys.argv) < 3 or sys.argv[1] not in ("csv", "json"):
+    checks = {"csv": check_csv, "spreadsheet": check_spreadsheet, "json": check_json}
+    if len(sys.argv) < 3 or sys.argv[1] not in checks:
         sys.exit(__doc__)
     export_format, command = sys.argv[1], sys.argv[2:]
-    output = run(command, export_format)
-    (check_csv if export_format == "csv" else check_json)(output)
+    checks[export_format](run(command, export_format))
     for failure in failures:
         print("FAILED:", failure)
     if failures:

@@ -58,15 +58,15 @@ TEST(KelotarhuLanguage, WritesTheHelpInTheLanguageWithTheSameOptions) {
       {"fi",
        "Käyttö: kelotarhu [VALITSIMET] [PVM]",
        {"Argumentit:", "Valitsimet:", "Näytä tämä ohje ja lopeta",
-        "Esimerkkejä:", "Paluuarvo:", "--month VVVV-KK", "Poissulkee:"}},
+        "Esimerkkejä:", "Paluuarvo:", "--month [VVVV-KK|K.VVVV|K]", "--name NIMI"}},
       {"sv",
        "Användning: kelotarhu [ALTERNATIV] [DATUM]",
        {"Argument:", "Alternativ:", "Visa den här hjälpen och avsluta",
-        "Exempel:", "Slutstatus:", "--month ÅÅÅÅ-MM", "Utesluter:"}},
+        "Exempel:", "Slutstatus:", "--month [ÅÅÅÅ-MM|M.ÅÅÅÅ|M]", "--name NAMN"}},
       {"en",
        "Usage: kelotarhu [OPTIONS] [DATE]",
        {"Positionals:", "Options:", "Print this help message and exit",
-        "Examples:", "Exit status:", "--month YYYY-MM", "Excludes:"}},
+        "Examples:", "Exit status:", "--month [YYYY-MM|M.YYYY|M]", "--name NAME"}},
   };
   for (const HelpCase& help : kCases) {
     SCOPED_TRACE(help.language);
@@ -77,8 +77,8 @@ TEST(KelotarhuLanguage, WritesTheHelpInTheLanguageWithTheSameOptions) {
       EXPECT_NE(run.out.find(text), std::string::npos) << text << " in\n" << run.out;
     }
     for (const char* option :
-         {"-h,--help", "--version", "--year", "--format text|csv|json", "--color auto|always|never",
-          "--lang fi|sv|en", "--plugin", "--answer"}) {
+         {"-h,--help", "--version", "--year", "--format text|csv|spreadsheet|json|ics",
+          "--color auto|always|never", "--lang fi|sv|en", "--plugin", "--answer"}) {
       EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
   }
@@ -102,34 +102,47 @@ TEST(KelotarhuLanguage, ExplainsBadArgumentsInTheLanguage) {
   const MessageCase kCases[] = {
       {"fi",
        {"30.2.2026"},
-       "kelotarhu: PVM \"30.2.2026\" ei ole päivämäärä vuosilta 1–9999; kirjoita se muodossa "
-       "VVVV-KK-PP (2026-12-06) tai P.K.VVVV (6.12.2026)"},
+       "kelotarhu: PVM \"30.2.2026\" ei ole päivämäärä: helmikuussa 2026 on 28 päivää"},
       {"sv",
        {"30.2.2026"},
-       "kelotarhu: DATUM \"30.2.2026\" är inte ett datum under åren 1–9999; skriv det som "
-       "ÅÅÅÅ-MM-DD (2026-12-06) eller D.M.ÅÅÅÅ (6.12.2026)"},
+       "kelotarhu: DATUM \"30.2.2026\" är inte ett datum: februari 2026 har 28 dagar"},
+      {"fi",
+       {"29.2.2027"},
+       "kelotarhu: PVM \"29.2.2027\" ei ole päivämäärä: 2027 ei ole karkausvuosi"},
+      {"sv",
+       {"29.2.2027"},
+       "kelotarhu: DATUM \"29.2.2027\" är inte ett datum: 2027 är inget skottår"},
+      {"fi",
+       {"junk"},
+       "kelotarhu: PVM \"junk\" ei ole päivämäärä; kirjoita se muodossa VVVV-KK-PP (2026-12-06), "
+       "P.K.VVVV (6.12.2026), P.K. (tänä vuonna), tänään, huomenna, eilen tai +N tai -N päivää "
+       "tästä päivästä"},
       {"fi",
        {"--month", "13.2026"},
-       "kelotarhu: --month \"13.2026\" ei ole kuukausi vuosilta 1–9999; kirjoita se muodossa "
-       "VVVV-KK (2026-12) tai K.VVVV (12.2026)"},
+       "kelotarhu: --month \"13.2026\" ei ole kuukausi: kuukautta 13 ei ole"},
       {"sv",
        {"--year", "0"},
-       "kelotarhu: --year \"0\" är inte ett år mellan 1 och 9999; skriv det som ÅÅÅÅ (2026)"},
-      {"fi", {"--frobnicate"}, "kelotarhu: odottamaton argumentti: --frobnicate"},
-      {"sv", {"6.12.2026", "7.12.2026"}, "kelotarhu: oväntat argument: 7.12.2026"},
+       "kelotarhu: --year \"0\" är inte ett år: kalendern omfattar åren 1–9999"},
+      {"sv",
+       {"--days", "0"},
+       "kelotarhu: --days \"0\" är inte ett antal dagar; skriv det som ett heltal från 1 till "
+       "10000"},
+      {"fi", {"--frobnicate"}, "kelotarhu: tuntematon valitsin \"--frobnicate\""},
+      {"sv",
+       {"6.12.2026", "7.12.2026"},
+       "kelotarhu: oväntat argument \"7.12.2026\" (högst ett datum)"},
       {"fi",
        {"--month", "2026-12", "--year", "2026"},
        "kelotarhu: --month ja --year eivät käy yhdessä"},
-      {"sv", {"--format", "csv"}, "kelotarhu: --format kräver --year"},
+      {"sv", {"--answer", "GetFlag="}, "kelotarhu: --answer fungerar bara med --plugin"},
       {"fi",
        {"--year", "2026", "--format", "xml"},
-       "kelotarhu: --format: \"xml\" ei ole mikään vaihtoehdoista {csv,json,text}"},
-      {"sv", {"--month"}, "kelotarhu: --month behöver ett värde"},
-      {"en", {"--month"}, "kelotarhu: --month needs a value"},
-      {"fi",
-       {"--month", "2026-12", "--month", "2026-11"},
-       "kelotarhu: --month ottaa vain yhden arvon"},
-      {"", {"--lang", "de"}, "kelotarhu: --lang: \"de\" is not one of {fi,sv,en}"},
+       "kelotarhu: --format \"xml\" ei ole mikään vaihtoehdoista text, csv, spreadsheet, json, "
+       "ics"},
+      {"sv", {"--next", "blue"}, "kelotarhu: --next \"blue\" är inget av red, flag, feast, names"},
+      {"sv", {"--days"}, "kelotarhu: --days behöver ett värde"},
+      {"en", {"--days"}, "kelotarhu: --days needs a value"},
+      {"", {"--lang", "de"}, "kelotarhu: --lang \"de\" is not one of fi, sv, en"},
   };
   for (const MessageCase& bad : kCases) {
     SCOPED_TRACE(std::string(bad.language) + " " + bad.arguments.front());
@@ -138,6 +151,13 @@ TEST(KelotarhuLanguage, ExplainsBadArgumentsInTheLanguage) {
     EXPECT_EQ(run.exit_status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(Lines(run.err).at(0), bad.message) << run.err;
+    EXPECT_EQ(Lines(run.err).size(), 2u) << run.err;  // and the hint
+  }
+  const std::pair<const char*, const char*> kHints[] = {{"fi", "Katso 'kelotarhu --help'."},
+                                                        {"sv", "Se 'kelotarhu --help'."},
+                                                        {"en", "Try 'kelotarhu --help'."}};
+  for (const auto& [language, hint] : kHints) {
+    EXPECT_EQ(Lines(KelotarhuIn(language, {"--frobnicate"}).err).at(1), hint) << language;
   }
 }
 

@@ -1,0 +1,59 @@
+// Every message the tool writes to standard error, put together in one place from the
+// wording in the language's texts. Each is one line after "kelotarhu: "; a bad usage adds
+// the hint line (Texts::usage_hint).
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/date_argument.h"
+#include "cli/texts.h"
+
+namespace kelotarhu::cli {
+
+// An argument as the user typed it, in double quotes, at most kQuotedLength characters
+// between them: control characters and bytes that are not UTF-8 escaped (\n, \x1B), and
+// a longer argument cut, ending in "...".
+inline constexpr std::size_t kQuotedLength = 60;
+std::string Quoted(std::string_view argument);
+
+// The wording of each message in the language of `texts`; names are option names
+// (--month) or the date argument's name, values are what the user typed.
+std::string UnknownOptionMessage(const Texts& texts, std::string_view option);
+std::string UnexpectedArgumentMessage(const Texts& texts, std::string_view argument);
+std::string MissingValueMessage(const Texts& texts, std::string_view option);
+std::string UnwantedValueMessage(const Texts& texts, std::string_view option);
+std::string ConflictMessage(const Texts& texts, std::string_view option, std::string_view other);
+std::string NeedsMessage(const Texts& texts, std::string_view option, std::string_view needed);
+std::string NotAChoiceMessage(const Texts& texts, std::string_view option, std::string_view value,
+                              std::string_view choices);
+std::string BadValueMessage(const Texts& texts, std::string_view name, std::string_view value,
+                            std::string_view what, std::string_view forms);
+std::string WriteFailureMessage(const Texts& texts, std::string_view reason);
+std::string FileWriteFailureMessage(const Texts& texts, std::string_view path,
+                                    std::string_view reason);
+
+// A date, month or year that does not exist, and why: "DATE "29.2.2027" is not a date:
+// 2027 is not a leap year"; `forms` when the text is none of them.
+std::string DateProblemMessage(const Texts& texts, std::string_view name, std::string_view value,
+                               std::string_view what, std::string_view forms,
+                               const DateProblem& problem);
+
+// A name that neither name-day list holds, and the line of close names after it.
+std::string UnknownNameMessage(const Texts& texts, std::string_view name);
+std::string CloseNamesHint(const Texts& texts, const std::vector<std::string>& names);
+
+// No day of the kind (a --next value) from the date on.
+std::string NoNextDayMessage(const Texts& texts, std::string_view kind,
+                             std::string_view first_date);
+
+// Any other fault of the command line, as the option parser words it.
+std::string CommandLineMessage(const Texts& texts, std::string_view problem);
+
+// Writes "kelotarhu: <message>" as one line: control characters and bytes that are not
+// UTF-8 escaped as in Quoted, nothing cut.
+void ReportError(std::ostream& err, std::string_view message);
+
+}  // namespace kelotarhu::cli
