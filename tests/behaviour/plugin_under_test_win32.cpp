@@ -5,10 +5,10 @@
 #include "plugin_under_test.h"
 #include "tests/win32/test_host.h"
 
-namespace kelotarhu::hardening {
+namespace kelotarhu::test {
 
 struct PluginUnderTest::Platform {
-  test::PluginHost host;
+  PluginHost host;
 };
 
 PluginUnderTest::PluginUnderTest() : platform_(std::make_unique<Platform>()) {}
@@ -23,6 +23,8 @@ void PluginUnderTest::SetExecutablePath(std::string path) {
 }
 
 std::int32_t PluginUnderTest::dllstartup() { return platform_->host.dll().dllstartup(0, 0); }
+
+std::int32_t PluginUnderTest::dllshutdown() { return platform_->host.dll().dllshutdown(0); }
 
 const char* PluginUnderTest::GetFlag(const char* flag_path) {
   return platform_->host.dll().GetFlag(0, flag_path);
@@ -41,4 +43,4 @@ const char* PluginUnderTest::getparam(const char* function_name) {
   return platform_->host.dll().getparam(function_name);
 }
 
-}  // namespace kelotarhu::hardening
+}  // namespace kelotarhu::test

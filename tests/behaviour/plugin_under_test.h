@@ -1,14 +1,15 @@
-// The plug-in as the hardening tests drive it: through its exported functions, with the
+// The plug-in as the behaviour tests drive it: through its exported functions, with the
 // date and the executable path that it sees under the test's control. Natively the
 // exports are linked into the test program and the platform seam stands in for the
 // clock; under Wine they are the real Kelotarhu.dll's, loaded by the Windows test host.
+// Each PluginUnderTest starts from the state that loading the library leaves.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-namespace kelotarhu::hardening {
+namespace kelotarhu::test {
 
 class PluginUnderTest {
  public:
@@ -21,6 +22,7 @@ class PluginUnderTest {
   void SetExecutablePath(std::string path);
 
   std::int32_t dllstartup();
+  std::int32_t dllshutdown();
   const char* GetFlag(const char* flag_path);
   const char* GetHoliday(const char* red_answer);
   const char* GetNameDay(const char* finnish_answer, const char* swedish_answer,
@@ -32,4 +34,4 @@ class PluginUnderTest {
   std::unique_ptr<Platform> platform_;
 };
 
-}  // namespace kelotarhu::hardening
+}  // namespace kelotarhu::test

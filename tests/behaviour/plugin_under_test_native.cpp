@@ -1,18 +1,21 @@
-// Native build: the exports linked into the test program, the clock and executable path
-// replaced through the platform seam.
+// Native build: the exports linked into the test program, on a fresh plug-in instance,
+// the clock and executable path replaced through the platform seam.
 #include <utility>
 
 #include "plugin/exports.h"
+#include "plugin/instance_seam.h"
 #include "plugin_under_test.h"
 #include "tests/plugin/fake_platform.h"
 
-namespace kelotarhu::hardening {
+namespace kelotarhu::test {
 
 struct PluginUnderTest::Platform {
   testing::FakePlatform fake{2026, 12, 8};
 };
 
-PluginUnderTest::PluginUnderTest() : platform_(std::make_unique<Platform>()) {}
+PluginUnderTest::PluginUnderTest() : platform_(std::make_unique<Platform>()) {
+  plugin::ReplaceInstanceWithFresh();
+}
 PluginUnderTest::~PluginUnderTest() = default;
 
 void PluginUnderTest::SetToday(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
@@ -24,6 +27,8 @@ void PluginUnderTest::SetExecutablePath(std::string path) {
 }
 
 std::int32_t PluginUnderTest::dllstartup() { return ::dllstartup(0, 0); }
+
+std::int32_t PluginUnderTest::dllshutdown() { return ::dllshutdown(0); }
 
 const char* PluginUnderTest::GetFlag(const char* flag_path) { return ::GetFlag(0, flag_path); }
 
@@ -40,4 +45,4 @@ const char* PluginUnderTest::getparam(const char* function_name) {
   return ::getparam(function_name);
 }
 
-}  // namespace kelotarhu::hardening
+}  // namespace kelotarhu::test
