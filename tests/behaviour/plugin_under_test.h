@@ -21,8 +21,12 @@ class PluginUnderTest {
   void SetToday(std::uint16_t year, std::uint16_t month, std::uint16_t day);
   void SetExecutablePath(std::string path);
 
-  std::int32_t dllstartup();
-  std::int32_t dllshutdown();
+  std::int32_t dllstartup(std::uint32_t first = 0, std::uint32_t second = 0);
+  std::int32_t dllshutdown(std::uint32_t argument = 0);
+  std::int32_t dlltype();
+  const char* init();
+  const char* getinfo(std::uint32_t type);
+  std::int32_t configure();
   const char* GetFlag(const char* flag_path);
   const char* GetHoliday(const char* red_answer);
   const char* GetNameDay(const char* finnish_answer, const char* swedish_answer,

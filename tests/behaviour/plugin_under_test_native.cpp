@@ -26,9 +26,21 @@ void PluginUnderTest::SetExecutablePath(std::string path) {
   platform_->fake.SetExecutablePath(std::move(path));
 }
 
-std::int32_t PluginUnderTest::dllstartup() { return ::dllstartup(0, 0); }
+std::int32_t PluginUnderTest::dllstartup(std::uint32_t first, std::uint32_t second) {
+  return ::dllstartup(first, second);
+}
 
-std::int32_t PluginUnderTest::dllshutdown() { return ::dllshutdown(0); }
+std::int32_t PluginUnderTest::dllshutdown(std::uint32_t argument) {
+  return ::dllshutdown(argument);
+}
+
+std::int32_t PluginUnderTest::dlltype() { return ::dlltype(); }
+
+const char* PluginUnderTest::init() { return ::init(); }
+
+const char* PluginUnderTest::getinfo(std::uint32_t type) { return ::getinfo(type); }
+
+std::int32_t PluginUnderTest::configure() { return ::configure(); }
 
 const char* PluginUnderTest::GetFlag(const char* flag_path) { return ::GetFlag(0, flag_path); }
 
