@@ -8,13 +8,13 @@
 #include <string_view>
 
 #include "calendar/windows_1252.h"
-#include "plugin_under_test.h"
+#include "tests/behaviour/plugin_under_test.h"
 
 using namespace kelotarhu::calendar::literals;
 
 namespace {
 
-using kelotarhu::hardening::PluginUnderTest;
+using kelotarhu::test::PluginUnderTest;
 
 constexpr std::size_t kLargeSize = std::size_t{16} << 20;
 

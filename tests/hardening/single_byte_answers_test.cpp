@@ -7,13 +7,13 @@
 #include <string>
 
 #include "calendar/windows_1252.h"
-#include "plugin_under_test.h"
+#include "tests/behaviour/plugin_under_test.h"
 
 using namespace kelotarhu::calendar::literals;
 
 namespace {
 
-using kelotarhu::hardening::PluginUnderTest;
+using kelotarhu::test::PluginUnderTest;
 
 enum class Reading { kYes, kNo, kNeither };
 

@@ -1,89 +1,16 @@
-// The option descriptors the real library gives for its display functions.
+// The option descriptors of the real library where only Windows can show them: the
+// executable path that cannot be had, and the real path of the host program (the
+// other cases are in tests/behaviour).
 #include <string>
-#include <vector>
 
-#include "calendar/windows_1252.h"
 #include "tests/win32/dll_test.h"
-
-using namespace kelotarhu::calendar::literals;
 
 namespace kelotarhu::test {
 namespace {
 
-constexpr const char* kNameDayDescriptor =
-    "Näytetäänkö suomalaiset nimet?=K|"
-    "Näytetäänkö ruotsalaiset nimet?=K|"
-    "Miten ne erotetaan toisistaan?=0 |"_cp1252;
-constexpr const char* kHolidayDescriptor = "Näytetäänkö juhlat punaisella?=K|"_cp1252;
 constexpr char kFlagQuestion[] = "Polku jossa lipun kuva sijaitsee=";
 
 using DescriptorTest = DllTest;
-
-TEST_F(DescriptorTest, NameDayDescriptorIsExact) {
-  const std::string descriptor = Text(dll().getparam("GetNameDay"));
-  EXPECT_EQ(descriptor, kNameDayDescriptor);
-  EXPECT_EQ(descriptor.size(), 101u);
-  EXPECT_TRUE(descriptor.ends_with("=0 |"));
-}
-
-TEST_F(DescriptorTest, HolidayDescriptorIsExact) {
-  const std::string descriptor = Text(dll().getparam("GetHoliday"));
-  EXPECT_EQ(descriptor, kHolidayDescriptor);
-  EXPECT_EQ(descriptor.size(), 33u);
-}
-
-TEST_F(DescriptorTest, DescriptorsAreTheSameBeforeAndAfterStart) {
-  host_.SetExecutablePath("C:\\Host\\host.exe");
-  const std::vector<std::string> before = {Text(dll().getparam("GetNameDay")),
-                                           Text(dll().getparam("GetHoliday")),
-                                           Text(dll().getparam("GetFlag"))};
-  StartOn(2025, 3, 3);
-  EXPECT_EQ(Text(dll().getparam("GetNameDay")), before[0]);
-  EXPECT_EQ(Text(dll().getparam("GetHoliday")), before[1]);
-  EXPECT_EQ(Text(dll().getparam("GetFlag")), before[2]);
-  dll().dllshutdown(0);
-  EXPECT_EQ(Text(dll().getparam("GetFlag")), before[2]);
-}
-
-struct ExecutableCase {
-  std::string executable;
-  std::string folder;  // what the default flag path starts with
-};
-
-TEST_F(DescriptorTest, FlagDescriptorNamesTheImageInTheHostFolder) {
-  const std::string long_folder = "C:\\" + std::string(300, 'k') + "\\";
-  const std::vector<ExecutableCase> cases = {
-      {"C:\\Host\\host.exe", "C:\\Host\\"},
-      {"C:\\host.exe", "C:\\"},
-      {"D:host.exe", "D:"},
-      {"host.exe", ""},
-      {"", ""},
-      {"C:\\Program Files\\Isäntä\\host program.exe"_cp1252, "C:\\Program Files\\Isäntä\\"_cp1252},
-      {"\\\\palvelin\\jako\\host.exe", "\\\\palvelin\\jako\\"},
-      {"C:\\Host\\tiedosto:virta", "C:\\Host\\tiedosto:"},
-      {"C:\\Host\\", "C:\\Host\\"},
-      // Longer than MAX_PATH: the library must not settle for a truncated path.
-      {long_folder + "host.exe", long_folder},
-  };
-  for (const ExecutableCase& test_case : cases) {
-    SCOPED_TRACE(test_case.executable);
-    host_.SetExecutablePath(test_case.executable);
-    EXPECT_EQ(Text(dll().getparam("GetFlag")),
-              kFlagQuestion + test_case.folder + "plugins\\flag.gif|");
-  }
-}
-
-TEST_F(DescriptorTest, FlagDescriptorOfAPathAroundTheBufferSize) {
-  // Paths whose length is just under, at and just over MAX_PATH (260).
-  for (const std::size_t length : {258u, 259u, 260u, 261u, 262u}) {
-    SCOPED_TRACE(length);
-    const std::string folder = "C:\\" + std::string(length - 3 - 6, 'x') + "\\";
-    const std::string executable = folder + "h.exe";
-    ASSERT_EQ(executable.size(), length);
-    host_.SetExecutablePath(executable);
-    EXPECT_EQ(Text(dll().getparam("GetFlag")), kFlagQuestion + folder + "plugins\\flag.gif|");
-  }
-}
 
 TEST_F(DescriptorTest, FlagDescriptorWhenThePathCannotBeHad) {
   host_.FailExecutablePath();
@@ -99,43 +26,6 @@ TEST_F(DescriptorTest, FlagDescriptorOfTheRealExecutable) {
   const std::string folder = path.substr(0, path.find_last_of("\\:") + 1);
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(Text(dll().getparam("GetFlag")), kFlagQuestion + folder + "plugins\\flag.gif|");
-}
-
-TEST_F(DescriptorTest, OtherNamesGiveTheEmptyText) {
-  const std::vector<const char*> names = {
-      "getnameday", "GETHOLIDAY", "GetFlag ", " GetFlag", "getflag", "GetNameDay|",
-      "init",       "GetName",    "GetFlagX", "",         nullptr,
-  };
-  host_.SetExecutablePath("C:\\Host\\host.exe");
-  for (const char* name : names) {
-    SCOPED_TRACE(name == nullptr ? "(null)" : name);
-    EXPECT_EQ(Text(dll().getparam(name)), "");
-  }
-}
-
-TEST_F(DescriptorTest, TwoFlagDescriptorCallsAgreeAndTheFirstLastsUntilTheSecond) {
-  host_.SetExecutablePath("C:\\Host\\host.exe");
-  const std::string expected = std::string(kFlagQuestion) + "C:\\Host\\plugins\\flag.gif|";
-  const char* first = dll().getparam("GetFlag");
-  ASSERT_EQ(Text(first), expected);
-  // Other entry points in between leave it alone.
-  StartOn(2025, 12, 6);
-  Text(dll().GetFlag(0, "C:\\Host\\plugins\\flag.gif"));
-  Text(dll().GetHoliday(0, "K"));
-  Text(dll().GetNameDay(0, "K", "K", "0"));
-  Text(dll().getinfo(0));
-  EXPECT_EQ(std::string(first), expected);
-  EXPECT_EQ(Text(dll().getparam("GetFlag")), expected);
-}
-
-TEST_F(DescriptorTest, FlagDescriptorFollowsTheExecutablePathOfEachCall) {
-  host_.SetExecutablePath("C:\\Host\\host.exe");
-  const char* first = dll().getparam("GetFlag");
-  const std::string first_text = Text(first);
-  host_.SetExecutablePath("D:\\Muu\\host.exe");
-  EXPECT_EQ(std::string(first), first_text);
-  EXPECT_EQ(Text(dll().getparam("GetFlag")),
-            std::string(kFlagQuestion) + "D:\\Muu\\plugins\\flag.gif|");
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// Holidays, red days and flag days as the real library reports them, on dates set by
-// the test host. The expected feasts come from the Finnish almanac: fixed dates, the
+// Holidays, red days and flag days as the plug-in reports them, on dates set by the
+// test. The expected feasts come from the Finnish almanac: fixed dates, the
 // weekday-anchored feasts and the feasts around Easter of the years below.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "calendar/windows_1252.h"
-#include "tests/win32/dll_test.h"
+#include "tests/behaviour/plugin_test.h"
 
 using namespace kelotarhu::calendar::literals;
 
@@ -49,9 +49,15 @@ const std::vector<AlmanacDay> kAlmanac = {
     {{2025, 12, 25}, "Joulupäivä"_cp1252, true, false},
     {{2025, 12, 26}, "Tapaninpäivä"_cp1252, true, false},
     {{2024, 2, 29}, "Karkauspäivä"_cp1252, false, false},
+    {{2026, 1, 1}, kNewYearsDay, true, false},
+    {{2026, 2, 5}, "J. L. Runebergin päivä"_cp1252, false, true},  // Thursday
+    {{2026, 12, 6}, "Itsenäisyyspäivä"_cp1252, true, true},
+    {{2026, 12, 13}, "Pyhän Lucian päivä"_cp1252, true, false},  // on a Sunday
     // Days without a feast: a plain Sunday and a plain Tuesday.
     {{2025, 1, 12}, "", true, false},
     {{2025, 1, 14}, "", false, false},
+    {{2026, 12, 20}, "", true, false},
+    {{2026, 12, 8}, "", false, false},
     // Weekday-anchored feasts.
     {{2006, 2, 5}, "J. L. Runebergin päivä / Kynttilänpäivä"_cp1252, true, true},
     {{2025, 2, 2}, "Kynttilänpäivä"_cp1252, true, false},
@@ -113,12 +119,12 @@ std::string DateText(const Day& date) {
          std::to_string(date.year);
 }
 
-class CalendarTest : public DllTest {
+class CalendarTest : public PluginTest {
  protected:
   void StartOnDay(const Day& date) { StartOn(date.year, date.month, date.day); }
-  void MoveClockTo(const Day& date) { host_.SetToday(date.year, date.month, date.day); }
-  std::string Holiday(const char* red_answer) { return Text(dll().GetHoliday(0, red_answer)); }
-  std::string Flag(const char* path) { return Text(dll().GetFlag(0, path)); }
+  void MoveClockTo(const Day& date) { plugin_.SetToday(date.year, date.month, date.day); }
+  std::string Holiday(const char* red_answer) { return TextOf(plugin_.GetHoliday(red_answer)); }
+  std::string Flag(const char* path) { return TextOf(plugin_.GetFlag(path)); }
 };
 
 TEST_F(CalendarTest, EachAlmanacDayThroughTheLibrary) {
@@ -160,7 +166,7 @@ TEST_F(CalendarTest, FlagPathIsReturnedByteForByteOnAFlagDay) {
   StartOnDay({2025, 12, 6});
   const std::vector<std::string> paths = {
       kFlagPath, " C:\\Liput ja kuvat\\lippu.gif ",      "äöå\\ÄÖÅ.gif"_cp1252,
-      "x",       "D:" + std::string(2000, 'p') + ".gif",
+      "x",       "D:" + std::string(2000, 'p') + ".gif", "  a path\twith blanks  ",
   };
   for (const std::string& path : paths) {
     SCOPED_TRACE(path);
@@ -207,17 +213,17 @@ TEST_F(CalendarTest, NewYearWhileStartedReadsTheNewYearsCalendar) {
 
   // Still running, and the start count untouched.
   MoveClockTo({2025, 1, 2});
-  EXPECT_EQ(Text(dll().GetNameDay(0, "K", "E", "0")), "Aapeli, Gert");
-  EXPECT_EQ(dll().dllstartup(0, 0), 2);
+  EXPECT_EQ(TextOf(plugin_.GetNameDay("K", "E", "0")), "Aapeli, Gert");
+  EXPECT_EQ(plugin_.dllstartup(), 2);
 }
 
 TEST_F(CalendarTest, NewYearAfterShutdownStillReadsTheNewYearsCalendar) {
   ASSERT_EQ(StartOn(2024, 12, 31), 1);
-  dll().dllshutdown(0);
+  plugin_.dllshutdown();
   MoveClockTo({2025, 4, 20});
   EXPECT_EQ(Holiday("K"), std::string(kEasterSunday) + ".");
-  EXPECT_EQ(Text(dll().GetNameDay(0, "K", "K", "0")), "");
-  EXPECT_EQ(dll().dllstartup(0, 0), 2);
+  EXPECT_EQ(TextOf(plugin_.GetNameDay("K", "K", "0")), "");
+  EXPECT_EQ(plugin_.dllstartup(), 2);
 }
 
 TEST_F(CalendarTest, AnEarlierYearIsReadFromItsOwnCalendarToo) {

@@ -5,10 +5,10 @@
 #include "plugin_under_test.h"
 #include "tests/win32/test_host.h"
 
-namespace kelotarhu::hardening {
+namespace kelotarhu::test {
 
 struct PluginUnderTest::Platform {
-  test::PluginHost host;
+  PluginHost host;
 };
 
 PluginUnderTest::PluginUnderTest() : platform_(std::make_unique<Platform>()) {}
@@ -22,7 +22,23 @@ void PluginUnderTest::SetExecutablePath(std::string path) {
   platform_->host.SetExecutablePath(std::move(path));
 }
 
-std::int32_t PluginUnderTest::dllstartup() { return platform_->host.dll().dllstartup(0, 0); }
+std::int32_t PluginUnderTest::dllstartup(std::uint32_t first, std::uint32_t second) {
+  return platform_->host.dll().dllstartup(first, second);
+}
+
+std::int32_t PluginUnderTest::dllshutdown(std::uint32_t argument) {
+  return platform_->host.dll().dllshutdown(argument);
+}
+
+std::int32_t PluginUnderTest::dlltype() { return platform_->host.dll().dlltype(); }
+
+const char* PluginUnderTest::init() { return platform_->host.dll().init(); }
+
+const char* PluginUnderTest::getinfo(std::uint32_t type) {
+  return platform_->host.dll().getinfo(type);
+}
+
+std::int32_t PluginUnderTest::configure() { return platform_->host.dll().configure(); }
 
 const char* PluginUnderTest::GetFlag(const char* flag_path) {
   return platform_->host.dll().GetFlag(0, flag_path);
@@ -41,4 +57,4 @@ const char* PluginUnderTest::getparam(const char* function_name) {
   return platform_->host.dll().getparam(function_name);
 }
 
-}  // namespace kelotarhu::hardening
+}  // namespace kelotarhu::test
