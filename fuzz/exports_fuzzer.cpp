@@ -28,6 +28,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/windows_1252.h"
 #include "platform/native_seams.h"
 #include "plugin/exports.h"
 #include "plugin/instance_seam.h"
@@ -37,6 +38,7 @@
 
 namespace {
 
+using namespace kelotarhu::calendar::literals;
 using kelotarhu::platform::LocalDate;
 using kelotarhu::test::CivilDate;
 using kelotarhu::test::ReferenceDay;
@@ -268,11 +270,11 @@ std::string ExpectedNameDay(const ExpectedDay& day, std::string_view finnish,
 // including the last backslash or colon).
 std::string ExpectedParam(std::string_view name) {
   if (name == "GetNameDay") {
-    return "N\xE4ytet\xE4\xE4nk\xF6 suomalaiset nimet?=K|"
-           "N\xE4ytet\xE4\xE4nk\xF6 ruotsalaiset nimet?=K|"
-           "Miten ne erotetaan toisistaan?=0 |";
+    return "Näytetäänkö suomalaiset nimet?=K|"
+           "Näytetäänkö ruotsalaiset nimet?=K|"
+           "Miten ne erotetaan toisistaan?=0 |"_cp1252;
   }
-  if (name == "GetHoliday") return "N\xE4ytet\xE4\xE4nk\xF6 juhlat punaisella?=K|";
+  if (name == "GetHoliday") return "Näytetäänkö juhlat punaisella?=K|"_cp1252;
   if (name != "GetFlag") return {};
   const std::size_t last_separator = executable_path.find_last_of("\\:");
   const std::size_t folder_length = last_separator == std::string::npos ? 0 : last_separator + 1;
