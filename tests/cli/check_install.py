@@ -106,7 +106,7 @@ def zsh_options(script):
     check(result.returncode == 0, f"zsh cannot read the completion: {result.stderr}")
     with open(script, encoding="utf-8") as file:
         text = file.read()
-    # A spec: [(excluded)]option[=][description]:message:(values); braces give two names.
+    # An option entry: [(excluded)]option[=][description]:message:(values); braces give two names.
     names = set(re.findall(r"(?:^|[\s'\")}*])(--?[a-z][a-z-]*)=?\[", text, re.M))
     names |= {name for pair in re.findall(r"\{(-\w),(--[a-z-]+)\}", text) for name in pair}
     values = {option: "|".join(choices.split()) for option, choices in
