@@ -82,7 +82,7 @@ std::size_t ShownWidth(const std::string& shown) {
 
 }  // namespace
 
-std::string Quoted(std::string_view argument) {
+std::string Quoted(std::string_view argument, std::size_t longest) {
   std::string shown;
   std::size_t width = 0;
   std::size_t size_before_cut = 0;  // the longest beginning that leaves room for kCut
@@ -90,15 +90,17 @@ std::string Quoted(std::string_view argument) {
     const auto [character, bytes] = NextShown(argument);
     argument.remove_prefix(bytes);
     width += ShownWidth(character);
-    if (width > kQuotedLength) {
+    if (width > longest) {
       shown.resize(size_before_cut);
       return '"' + shown + std::string(kCut) + '"';
     }
     shown += character;
-    if (width + kCut.size() <= kQuotedLength) size_before_cut = shown.size();
+    if (width + kCut.size() <= longest) size_before_cut = shown.size();
   }
   return '"' + shown + '"';
 }
+
+std::string QuotedPath(std::string_view path) { return Quoted(path, kQuotedPathLength); }
 
 std::string UnknownOptionMessage(const Texts& texts, std::string_view option) {
   return Fill(texts.unknown_option, {Quoted(option)});
@@ -140,7 +142,7 @@ std::string WriteFailureMessage(const Texts& texts, std::string_view reason) {
 
 std::string FileWriteFailureMessage(const Texts& texts, std::string_view path,
                                     std::string_view reason) {
-  return Fill(texts.file_write_failure, {Quoted(path), reason});
+  return Fill(texts.file_write_failure, {QuotedPath(path), reason});
 }
 
 std::string DateProblemMessage(const Texts& texts, std::string_view name, std::string_view value,

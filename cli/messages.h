@@ -13,11 +13,16 @@
 
 namespace kelotarhu::cli {
 
-// An argument as the user typed it, in double quotes, at most kQuotedLength characters
+// An argument as the user typed it, in double quotes, at most `longest` characters
 // between them: control characters and bytes that are not UTF-8 escaped (\n, \x1B), and
 // a longer argument cut, ending in "...".
 inline constexpr std::size_t kQuotedLength = 60;
-std::string Quoted(std::string_view argument);
+std::string Quoted(std::string_view argument, std::size_t longest = kQuotedLength);
+
+// A file's path, quoted so: cut only beyond the longest path Windows takes without its
+// long-path prefix, since the end of a path tells which file it is.
+inline constexpr std::size_t kQuotedPathLength = 260;
+std::string QuotedPath(std::string_view path);
 
 // The wording of each message in the language of `texts`; names are option names
 // (--month) or the date argument's name, values are what the user typed.

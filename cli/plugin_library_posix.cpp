@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/exit_codes.h"
+#include "cli/messages.h"
 #include "cli/plugin_library.h"
 
 namespace kelotarhu::cli {
@@ -77,17 +78,18 @@ void InstallCrashHandlers() {
 
 void* Load(const std::string& path) {
   struct stat status {};
-  if (stat(path.c_str(), &status) != 0) throw PluginError("no such file: " + path);
+  if (stat(path.c_str(), &status) != 0) throw PluginError("no such file: " + QuotedPath(path));
   // dlopen of a FIFO would wait for a writer for ever; a folder or a device is no
   // library either.
-  if (!S_ISREG(status.st_mode)) throw PluginError("not a regular file: " + path);
+  if (!S_ISREG(status.st_mode)) throw PluginError("not a regular file: " + QuotedPath(path));
   // A name without a slash would be searched for on the library path, not taken here.
   const std::string here = path.find('/') == std::string::npos ? "./" + path : path;
   const CrashWatch watch("while loading");
   void* handle = dlopen(here.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* reason = dlerror();
-    throw PluginError("not a loadable library: " + path + " (" + (reason ? reason : "") + ")");
+    throw PluginError("not a loadable library: " + QuotedPath(path) + " (" +
+                      (reason ? reason : "") + ")");
   }
   return handle;
 }

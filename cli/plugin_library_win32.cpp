@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/exit_codes.h"
+#include "cli/messages.h"
 #include "cli/plugin_library.h"
 
 namespace kelotarhu::cli {
@@ -111,17 +112,17 @@ bool IsRegularFile(const std::wstring& path, DWORD attributes) {
 void* Load(const std::string& path) {
   const std::wstring windows_path = WindowsPath(path);
   const DWORD attributes = GetFileAttributesW(windows_path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) throw PluginError("no such file: " + path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) throw PluginError("no such file: " + QuotedPath(path));
   if (!IsRegularFile(windows_path, attributes)) {
-    throw PluginError("not a regular file: " + path);
+    throw PluginError("not a regular file: " + QuotedPath(path));
   }
   // No message boxes when the file is no DLL: the caller reports the error.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   const CrashWatch watch("while loading");
   HMODULE module = LoadLibraryW(windows_path.c_str());
   if (!module) {
-    throw PluginError("not a loadable library: " + path + " (" + SystemMessage(GetLastError()) +
-                      ")");
+    throw PluginError("not a loadable library: " + QuotedPath(path) + " (" +
+                      SystemMessage(GetLastError()) + ")");
   }
   return module;
 }

@@ -76,7 +76,7 @@ struct LifeCycle {
 
 void* RequireExport(const PluginLibrary& library, const std::string& path, const char* name) {
   void* address = library.Export(name);
-  if (!address) throw PluginError("the plug-in " + path + " lacks the export " + name);
+  if (!address) throw PluginError("the plug-in " + QuotedPath(path) + " lacks the export " + name);
   return address;
 }
 

@@ -73,9 +73,11 @@ USAGE_CASES = [
     (["--year", "x" * 60], '--year "' + "x" * 60 + '" is not a year; write it as YYYY (2026)'),
 ]
 
-# Failures at run time: one line, no hint.
+# Failures at run time: one line, no hint. A path is cut only beyond 260 characters.
 RUN_TIME_CASES = [
-    (["--plugin", "no such\nfolder/Kelotarhu.dll"], "no such file: no such\\nfolder/Kelotarhu.dll"),
+    (["--plugin", "no such\nfolder/Kelotarhu.dll"],
+     'no such file: "no such\\nfolder/Kelotarhu.dll"'),
+    (["--plugin", "/" + "p" * 5_000], 'no such file: "/' + "p" * 256 + '..."'),
 ]
 
 # Every output mode; the reference host's comes from the plug-in's path.

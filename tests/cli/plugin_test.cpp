@@ -159,10 +159,10 @@ struct BrokenPluginCase {
 TEST(KelotarhuPlugin, SaysWhyAPluginCannotBeUsed) {
   const BrokenPluginCase kCases[] = {
       {KELOTARHU_PLUGIN_PATH ".missing",
-       "kelotarhu: no such file: " KELOTARHU_PLUGIN_PATH ".missing"},
-      {KELOTARHU_TEXT_FILE, "kelotarhu: not a loadable library: " KELOTARHU_TEXT_FILE},
+       "kelotarhu: no such file: \"" KELOTARHU_PLUGIN_PATH ".missing\"\n"},
+      {KELOTARHU_TEXT_FILE, "kelotarhu: not a loadable library: \"" KELOTARHU_TEXT_FILE "\" ("},
       {KELOTARHU_NOT_A_PLUGIN_PATH,
-       "kelotarhu: the plug-in " KELOTARHU_NOT_A_PLUGIN_PATH " lacks the export "},
+       "kelotarhu: the plug-in \"" KELOTARHU_NOT_A_PLUGIN_PATH "\" lacks the export "},
   };
   for (const BrokenPluginCase& broken : kCases) {
     SCOPED_TRACE(broken.path);
@@ -185,7 +185,7 @@ TEST(KelotarhuPlugin, RefusesWhatIsNotARegularFileBeforeLoading) {
     const ProgramRun run = Kelotarhu({"--plugin", path});
     EXPECT_EQ(run.exit_status, kPluginStatus);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kelotarhu: not a regular file: " + path + "\n");
+    EXPECT_EQ(run.err, "kelotarhu: not a regular file: \"" + path + "\"\n");
   }
   std::remove(fifo.c_str());
   rmdir(folder.c_str());

@@ -115,12 +115,12 @@ cli_wine_test(plugin_answers STATUS 0
                   "GetHoliday(\"E\")\n" "GetFlag(\"\")\n  -> \"\"\n"
               ARGS --plugin Z:$<TARGET_FILE:Kelotarhu> --answer GetNameDay=K,K,0
                    --answer GetHoliday=E --answer GetFlag=)
-cli_wine_test(plugin_missing STATUS 1 ERR "kelotarhu: no such file: Z:\\no\\such\\Kelotarhu.dll"
+cli_wine_test(plugin_missing STATUS 1 ERR "kelotarhu: no such file: \"Z:\\no\\such\\Kelotarhu.dll\""
               ARGS --plugin Z:\\no\\such\\Kelotarhu.dll)
-cli_wine_test(plugin_folder STATUS 1 ERR "kelotarhu: not a regular file: Z:${CMAKE_BINARY_DIR}\n"
+cli_wine_test(plugin_folder STATUS 1 ERR "kelotarhu: not a regular file: \"Z:${CMAKE_BINARY_DIR}\"\n"
               ARGS --plugin Z:${CMAKE_BINARY_DIR})
 kelotarhu_windows_path(text_file "${CMAKE_CURRENT_SOURCE_DIR}/CMakeLists.txt")
-cli_wine_test(plugin_not_a_library STATUS 1 ERR "kelotarhu: not a loadable library: "
+cli_wine_test(plugin_not_a_library STATUS 1 ERR "kelotarhu: not a loadable library: \""
               ARGS --plugin ${text_file})
 cli_wine_test(plugin_missing_export STATUS 1 ERR " lacks the export "
               ARGS --plugin Z:$<TARGET_FILE:cli_not_a_plugin>)
