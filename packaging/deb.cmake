@@ -16,6 +16,9 @@ string(STRIP "${kelotarhu_license}" kelotarhu_license)
 # Continuation lines start with a blank; an empty line is written " .".
 string(REPLACE "\n\n" "\n.\n" kelotarhu_license "${kelotarhu_license}")
 string(REPLACE "\n" "\n " kelotarhu_license "${kelotarhu_license}")
+# Then the libraries compiled into the program, in the same form.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/third-party.copyright kelotarhu_third_party)
+string(STRIP "${kelotarhu_third_party}" kelotarhu_third_party)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/deb-copyright.in ${kelotarhu_deb_docs}/copyright @ONLY)
 
 # changelog.gz, as a native Debian package has it.

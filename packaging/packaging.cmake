@@ -16,13 +16,17 @@ if(NOT WIN32)
   return()
 endif()
 
-# The README and LICENSE with Windows line ends, the README naming this version.
+# The README and LICENSE with Windows line ends, the README naming this version, and the
+# licences of the libraries compiled into kelotarhu.exe.
 set(kelotarhu_package_readme ${CMAKE_BINARY_DIR}/package/README)
 set(kelotarhu_package_license ${CMAKE_BINARY_DIR}/package/LICENSE)
+set(kelotarhu_package_third_party ${CMAKE_BINARY_DIR}/package/THIRD-PARTY-LICENSES)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/README.in ${kelotarhu_package_readme} @ONLY
                NEWLINE_STYLE CRLF)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/LICENSE ${kelotarhu_package_license} @ONLY
                NEWLINE_STYLE CRLF)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/third-party.copyright ${kelotarhu_package_third_party}
+               @ONLY NEWLINE_STYLE CRLF)
 
 # One component, so that install rules of other parts of the build stay out of the zip.
 set(kelotarhu_package_component kelotarhu_package)
@@ -30,8 +34,8 @@ set(kelotarhu_package_component kelotarhu_package)
 install(TARGETS kelotarhu RUNTIME DESTINATION . COMPONENT ${kelotarhu_package_component})
 install(TARGETS Kelotarhu RUNTIME DESTINATION plugins COMPONENT ${kelotarhu_package_component})
 install(FILES ${kelotarhu_flag_gif} DESTINATION plugins COMPONENT ${kelotarhu_package_component})
-install(FILES ${kelotarhu_package_readme} ${kelotarhu_package_license} DESTINATION .
-        COMPONENT ${kelotarhu_package_component})
+install(FILES ${kelotarhu_package_readme} ${kelotarhu_package_license}
+              ${kelotarhu_package_third_party} DESTINATION . COMPONENT ${kelotarhu_package_component})
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Kelotarhu)

@@ -15,7 +15,8 @@ sys.dont_write_bytecode = True  # leave no __pycache__ in the source folder
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_flag_gif  # noqa: E402
 
-LAYOUT = {"kelotarhu.exe", "plugins/Kelotarhu.dll", "plugins/flag.gif", "README", "LICENSE"}
+LAYOUT = {"kelotarhu.exe", "plugins/Kelotarhu.dll", "plugins/flag.gif", "README", "LICENSE",
+          "THIRD-PARTY-LICENSES"}
 
 
 def run_unpacked(package, build_folder, emulator):
@@ -66,7 +67,12 @@ def main(cpack, build_folder, zip_name, *emulator):
         licence = package.read("LICENSE")
         if b"MIT License" not in licence or b"Kelotarhu developers" not in licence:
             failures.append("the LICENSE is not the MIT licence of the Kelotarhu developers")
-        for name, text in (("README", readme), ("LICENSE", licence)):
+        third_party = package.read("THIRD-PARTY-LICENSES")
+        for library in (b"Files: CLI/*", b"Files: nlohmann/*"):
+            if library not in third_party:
+                failures.append(f"THIRD-PARTY-LICENSES lacks {library.decode()}")
+        for name, text in (("README", readme), ("LICENSE", licence),
+                           ("THIRD-PARTY-LICENSES", third_party)):
             if text.count(b"\n") != text.count(b"\r\n"):
                 failures.append(f"{name} does not have Windows line ends")
         failures += run_unpacked(package, build_folder, list(emulator))
