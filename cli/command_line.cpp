@@ -437,7 +437,7 @@ int HostPlugin(const Context& context) {
     }
     host.answers.push_back(std::move(*answer));
   }
-  return RunReferenceHost(host, context.out, context.err);
+  return RunReferenceHost(host, context.texts, context.out, context.err);
 }
 
 int Show(const Context& context) {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "cli/exit_codes.h"
+#include "cli/language.h"
 #include "cli/messages.h"
 #include "cli/plugin_library.h"
 
@@ -76,38 +77,40 @@ void InstallCrashHandlers() {
   }
 }
 
-void* Load(const std::string& path) {
+void* Load(const std::string& path, const Texts& texts) {
   struct stat status {};
-  if (stat(path.c_str(), &status) != 0) throw PluginError("no such file: " + QuotedPath(path));
+  if (stat(path.c_str(), &status) != 0)
+    throw PluginError(Fill(texts.no_such_file, {QuotedPath(path)}));
   // dlopen of a FIFO would wait for a writer for ever; a folder or a device is no
   // library either.
-  if (!S_ISREG(status.st_mode)) throw PluginError("not a regular file: " + QuotedPath(path));
+  if (!S_ISREG(status.st_mode))
+    throw PluginError(Fill(texts.not_a_regular_file, {QuotedPath(path)}));
   // A name without a slash would be searched for on the library path, not taken here.
   const std::string here = path.find('/') == std::string::npos ? "./" + path : path;
-  const CrashWatch watch("while loading");
+  const CrashWatch watch(Fill(texts.crashed, {texts.while_loading}));
   void* handle = dlopen(here.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* reason = dlerror();
-    throw PluginError("not a loadable library: " + QuotedPath(path) + " (" +
-                      (reason ? reason : "") + ")");
+    throw PluginError(Fill(texts.not_a_library, {QuotedPath(path), reason ? reason : ""}));
   }
   return handle;
 }
 
 }  // namespace
 
-CrashWatch::CrashWatch(std::string_view when) {
+CrashWatch::CrashWatch(std::string_view message) {
   InstallCrashHandlers();
-  crash_message.Prepare(when);
+  crash_message.Prepare(message);
   watching = 1;
 }
 
 CrashWatch::~CrashWatch() { watching = 0; }
 
-PluginLibrary::PluginLibrary(const std::string& path) : handle_(Load(path)) {}
+PluginLibrary::PluginLibrary(const std::string& path, const Texts& texts)
+    : texts_(texts), handle_(Load(path, texts)) {}
 
 PluginLibrary::~PluginLibrary() {
-  const CrashWatch watch("while unloading");
+  const CrashWatch watch(Fill(texts_.crashed, {texts_.while_unloading}));
   dlclose(handle_);
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/exit_codes.h"
+#include "cli/language.h"
 #include "cli/messages.h"
 #include "cli/plugin_library.h"
 
@@ -109,38 +110,39 @@ bool IsRegularFile(const std::wstring& path, DWORD attributes) {
   return on_disk;
 }
 
-void* Load(const std::string& path) {
+void* Load(const std::string& path, const Texts& texts) {
   const std::wstring windows_path = WindowsPath(path);
   const DWORD attributes = GetFileAttributesW(windows_path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) throw PluginError("no such file: " + QuotedPath(path));
+  if (attributes == INVALID_FILE_ATTRIBUTES)
+    throw PluginError(Fill(texts.no_such_file, {QuotedPath(path)}));
   if (!IsRegularFile(windows_path, attributes)) {
-    throw PluginError("not a regular file: " + QuotedPath(path));
+    throw PluginError(Fill(texts.not_a_regular_file, {QuotedPath(path)}));
   }
   // No message boxes when the file is no DLL: the caller reports the error.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  const CrashWatch watch("while loading");
+  const CrashWatch watch(Fill(texts.crashed, {texts.while_loading}));
   HMODULE module = LoadLibraryW(windows_path.c_str());
   if (!module) {
-    throw PluginError("not a loadable library: " + QuotedPath(path) + " (" +
-                      SystemMessage(GetLastError()) + ")");
+    throw PluginError(Fill(texts.not_a_library, {QuotedPath(path), SystemMessage(GetLastError())}));
   }
   return module;
 }
 
 }  // namespace
 
-CrashWatch::CrashWatch(std::string_view when) {
+CrashWatch::CrashWatch(std::string_view message) {
   InstallCrashFilter();
-  crash_message.Prepare(when);
+  crash_message.Prepare(message);
   watching = 1;
 }
 
 CrashWatch::~CrashWatch() { watching = 0; }
 
-PluginLibrary::PluginLibrary(const std::string& path) : handle_(Load(path)) {}
+PluginLibrary::PluginLibrary(const std::string& path, const Texts& texts)
+    : texts_(texts), handle_(Load(path, texts)) {}
 
 PluginLibrary::~PluginLibrary() {
-  const CrashWatch watch("while unloading");
+  const CrashWatch watch(Fill(texts_.crashed, {texts_.while_unloading}));
   FreeLibrary(static_cast<HMODULE>(handle_));
 }
 

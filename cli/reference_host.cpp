@@ -9,6 +9,7 @@
 
 #include "cli/calendar_day.h"
 #include "cli/exit_codes.h"
+#include "cli/language.h"
 #include "cli/messages.h"
 #include "cli/option_descriptor.h"
 #include "cli/plugin_library.h"
@@ -74,27 +75,22 @@ struct LifeCycle {
   decltype(&::dllshutdown) dllshutdown;
 };
 
-void* RequireExport(const PluginLibrary& library, const std::string& path, const char* name) {
-  void* address = library.Export(name);
-  if (!address) throw PluginError("the plug-in " + QuotedPath(path) + " lacks the export " + name);
-  return address;
-}
-
-template <typename Function>
-Function Require(const PluginLibrary& library, const std::string& path, const char* name) {
-  return reinterpret_cast<Function>(RequireExport(library, path, name));
-}
-
-LifeCycle ResolveLifeCycle(const PluginLibrary& library, const std::string& path) {
+LifeCycle ResolveLifeCycle(const PluginLibrary& library, const std::string& path,
+                           const Texts& texts) {
+  const auto require = [&](const char* name) {
+    void* address = library.Export(name);
+    if (!address) throw PluginError(Fill(texts.missing_export, {QuotedPath(path), name}));
+    return address;
+  };
   // A host offers `configure` as the plug-in's settings button; this one only checks
   // that the plug-in has it.
-  RequireExport(library, path, "configure");
-  return {Require<decltype(&::dlltype)>(library, path, "dlltype"),
-          Require<decltype(&::init)>(library, path, "init"),
-          Require<decltype(&::getinfo)>(library, path, "getinfo"),
-          Require<decltype(&::getparam)>(library, path, "getparam"),
-          Require<decltype(&::dllstartup)>(library, path, "dllstartup"),
-          Require<decltype(&::dllshutdown)>(library, path, "dllshutdown")};
+  require("configure");
+  return {reinterpret_cast<decltype(&::dlltype)>(require("dlltype")),
+          reinterpret_cast<decltype(&::init)>(require("init")),
+          reinterpret_cast<decltype(&::getinfo)>(require("getinfo")),
+          reinterpret_cast<decltype(&::getparam)>(require("getparam")),
+          reinterpret_cast<decltype(&::dllstartup)>(require("dllstartup")),
+          reinterpret_cast<decltype(&::dllshutdown)>(require("dllshutdown"))};
 }
 
 // A text as a host shows it: UTF-8 in quotes, control characters escaped so that a
@@ -139,21 +135,21 @@ struct DisplayFunction {
   Answers answers;
 };
 
-Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgument>& given) {
+Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgument>& given,
+                   const Texts& texts) {
   Answers answers;
   for (const Question& question : function.questions) answers.push_back(question.default_answer);
   for (const AnswerArgument& argument : given) {
     if (argument.function != function.name) continue;
     if (argument.answers.size() > answers.size()) {
-      throw AnswerError("--answer gives " + std::to_string(argument.answers.size()) +
-                        " answers to " + function.name + ", which asks " +
-                        std::to_string(answers.size()));
+      throw AnswerError(
+          Fill(texts.too_many_answers, {std::to_string(argument.answers.size()), function.name,
+                                        std::to_string(answers.size())}));
     }
     for (std::size_t i = 0; i < argument.answers.size(); ++i) {
       std::optional<std::string> answer = Windows1252FromUtf8(argument.answers[i]);
       if (!answer) {
-        throw AnswerError("--answer for " + function.name +
-                          " holds a character that Windows-1252 lacks");
+        throw AnswerError(Fill(texts.answer_outside_windows_1252, {function.name}));
       }
       answers[i] = std::move(*answer);
     }
@@ -162,31 +158,30 @@ Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgu
 }
 
 void CheckAnswersNameFunctions(const std::vector<AnswerArgument>& given,
-                               const std::vector<DisplayFunction>& functions) {
+                               const std::vector<DisplayFunction>& functions, const Texts& texts) {
   for (const AnswerArgument& argument : given) {
     const bool known = std::ranges::any_of(functions, [&argument](const DisplayFunction& function) {
       return function.name == argument.function;
     });
     if (!known) {
-      throw AnswerError("--answer names " + argument.function +
-                        ", which is not a display function of the plug-in");
+      throw AnswerError(Fill(texts.answer_for_no_function, {argument.function}));
     }
   }
 }
 
 // The names that init lists, each a display function once: "GetNameDay|GetHoliday".
-std::vector<std::string> DisplayFunctionNames(const std::string& list) {
-  if (list.empty()) throw PluginError("init returned the empty text, which names no function");
-  const auto malformed = [&list](const std::string& what) {
-    return PluginError("init returned the malformed function list " + Excerpt(list) + ": " + what);
+std::vector<std::string> DisplayFunctionNames(const std::string& list, const Texts& texts) {
+  if (list.empty()) throw PluginError(std::string(texts.empty_function_list));
+  const auto malformed = [&list, &texts](std::string_view fault) {
+    return PluginError(Fill(texts.malformed_function_list, {Excerpt(list), fault}));
   };
   std::vector<std::string> names = SplitAt(list, kFunctionListSeparator);
   if (list.ends_with(kFunctionListSeparator)) names.emplace_back();
   for (auto name = names.begin(); name != names.end(); ++name) {
-    if (name->empty()) throw malformed("an empty name");
-    if (HoldsControlCharacter(*name)) throw malformed("a name holds a control character");
+    if (name->empty()) throw malformed(texts.empty_function_name);
+    if (HoldsControlCharacter(*name)) throw malformed(texts.control_character_in_name);
     if (std::find(names.begin(), name, *name) != name) {
-      throw malformed(Utf8FromWindows1252(*name) + " is named twice");
+      throw malformed(Fill(texts.function_named_twice, {Utf8FromWindows1252(*name)}));
     }
   }
   return names;
@@ -196,18 +191,19 @@ std::vector<std::string> DisplayFunctionNames(const std::string& list) {
 // it, and what they returned printed to `out`.
 class HostRun {
  public:
-  HostRun(const HostRequest& request, std::ostream& out, std::ostream& err)
+  HostRun(const HostRequest& request, const Texts& texts, std::ostream& out, std::ostream& err)
       : request_(request),
+        texts_(texts),
         out_(out),
         err_(err),
         library_(Loaded()),
-        life_cycle_(ResolveLifeCycle(library_, request.plugin_path)) {}
+        life_cycle_(ResolveLifeCycle(library_, request.plugin_path, texts)) {}
 
  private:
   // Loading runs the library's own start-up code: what is printed so far goes out first.
   PluginLibrary Loaded() {
     Flush();
-    return PluginLibrary(request_.plugin_path);
+    return PluginLibrary(request_.plugin_path, texts_);
   }
 
   void Flush() {
@@ -216,44 +212,40 @@ class HostRun {
   }
 
   // One call into the plug-in: everything printed goes out before it, and a crash in
-  // it is reported `when` ("in dllstartup").
+  // it is reported with the call ("dllstartup").
   template <typename Function, typename... Arguments>
-  auto Call(const std::string& when, Function function, Arguments... arguments) {
+  auto Call(std::string_view call, Function function, Arguments... arguments) {
     Flush();
-    const CrashWatch watch(when);
+    const CrashWatch watch(Fill(texts_.crashed, {Fill(texts_.in_call, {call})}));
     return function(arguments...);
   }
 
   // A text that `call` returned, as the host goes on to read it: never a null pointer,
   // and never longer than the host takes (measured without reading further).
-  static std::string Returned(const char* text, const std::string& call) {
-    if (!text) throw PluginError(call + " returned a null pointer");
+  std::string Returned(const char* text, const std::string& call) const {
+    if (!text) throw PluginError(Fill(texts_.null_text, {call}));
     std::size_t length = 0;
     while (length <= kLongestText && text[length] != '\0') ++length;
     if (length > kLongestText) {
-      throw PluginError(call + " returned a text longer than " + kLongestTextName +
-                        "; this host takes no longer text");
+      throw PluginError(Fill(texts_.text_too_long, {call, kLongestTextName}));
     }
     return std::string(text, length);
   }
 
   std::string CallForText(const std::string& call, auto function, auto... arguments) {
-    return Returned(Call("in " + call, function, arguments...), call);
+    return Returned(Call(call, function, arguments...), call);
   }
 
  public:
   void Run() {
     out_ << "plug-in      " << request_.plugin_path << '\n'
-         << "dlltype      " << Call("in dlltype", life_cycle_.dlltype) << '\n';
+         << "dlltype      " << Call("dlltype", life_cycle_.dlltype) << '\n';
     const std::vector<DisplayFunction> functions = DiscoverDisplayFunctions();
-    const std::int32_t count = Call("in dllstartup", life_cycle_.dllstartup, 0, 0);
-    if (count < 1) {
-      throw PluginError("dllstartup returned " + std::to_string(count) +
-                        ", not a start count of 1 or more: the start failed");
-    }
+    const std::int32_t count = Call("dllstartup", life_cycle_.dllstartup, 0, 0);
+    if (count < 1) throw PluginError(Fill(texts_.failed_start, {std::to_string(count)}));
     out_ << "dllstartup   " << count << '\n';
     for (const DisplayFunction& function : functions) CallDisplayFunction(function);
-    out_ << "dllshutdown  " << Call("in dllshutdown", life_cycle_.dllshutdown, 0) << '\n';
+    out_ << "dllshutdown  " << Call("dllshutdown", life_cycle_.dllshutdown, 0) << '\n';
     Flush();
   }
 
@@ -267,21 +259,16 @@ class HostRun {
       out_ << "getinfo " << type << "    " << Shown(info) << '\n';
     }
     std::vector<DisplayFunction> functions;
-    for (const std::string& name : DisplayFunctionNames(function_list)) {
+    for (const std::string& name : DisplayFunctionNames(function_list, texts_)) {
       const std::string shown_name = Utf8FromWindows1252(name);
       void* address = library_.Export(name.c_str());
-      if (!address) {
-        throw PluginError("init names " + shown_name + ", which the plug-in does not export");
-      }
-      if (!CallOf(name)) {
-        throw PluginError("init names " + shown_name +
-                          ", a display function whose arguments this host does not know");
-      }
+      if (!address) throw PluginError(Fill(texts_.function_not_exported, {shown_name}));
+      if (!CallOf(name)) throw PluginError(Fill(texts_.function_unknown, {shown_name}));
       functions.push_back({name, address, QuestionsOf(name, shown_name), {}});
     }
-    CheckAnswersNameFunctions(request_.answers, functions);
+    CheckAnswersNameFunctions(request_.answers, functions, texts_);
     for (DisplayFunction& function : functions) {
-      function.answers = AnswersFor(function, request_.answers);
+      function.answers = AnswersFor(function, request_.answers, texts_);
     }
     return functions;
   }
@@ -291,13 +278,12 @@ class HostRun {
     const std::string descriptor = CallForText(call, life_cycle_.getparam, function.c_str());
     std::optional<std::vector<Question>> questions = ParseDescriptor(descriptor);
     if (!questions) {
-      throw PluginError(call + " returned the malformed option descriptor " + Excerpt(descriptor) +
-                        ": each question must be followed by \"=\", its default and \"|\"");
+      throw PluginError(Fill(texts_.malformed_descriptor, {call, Excerpt(descriptor)}));
     }
     const std::size_t answer_count = CallOf(function)->answer_count;
     if (questions->size() != answer_count) {
-      throw PluginError(call + " returned a descriptor of " + std::to_string(questions->size()) +
-                        " questions; " + shown_name + " takes " + std::to_string(answer_count));
+      throw PluginError(Fill(texts_.question_count, {call, std::to_string(questions->size()),
+                                                     shown_name, std::to_string(answer_count)}));
     }
     out_ << call << "  " << Shown(descriptor) << '\n';
     for (std::size_t i = 0; i < questions->size(); ++i) {
@@ -320,6 +306,7 @@ class HostRun {
   }
 
   const HostRequest& request_;
+  const Texts& texts_;
   std::ostream& out_;
   std::ostream& err_;
   const PluginLibrary library_;
@@ -328,9 +315,10 @@ class HostRun {
 
 }  // namespace
 
-int RunReferenceHost(const HostRequest& request, std::ostream& out, std::ostream& err) {
+int RunReferenceHost(const HostRequest& request, const Texts& texts, std::ostream& out,
+                     std::ostream& err) {
   try {
-    HostRun(request, out, err).Run();
+    HostRun(request, texts, out, err).Run();
     return kExitSuccess;
   } catch (const PluginError& error) {
     ReportError(err, error.what());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/answer_argument.h"
+#include "cli/texts.h"
 
 namespace kelotarhu::cli {
 
@@ -18,8 +19,9 @@ struct HostRequest {
 // Returns the exit status: 0, 1 when the plug-in cannot be used or breaks the host
 // contract (a null or over-long text, a malformed function list or descriptor, a failed
 // start), 2 when an answer does not fit the plug-in's questions. Messages go to `err`,
-// one line each. A crash in the plug-in ends the process with status 1 after its
-// message; everything printed before the call is out by then.
-int RunReferenceHost(const HostRequest& request, std::ostream& out, std::ostream& err);
+// one line each, in the language of `texts`. A crash in the plug-in ends the process
+// with status 1 after its message; everything printed before the call is out by then.
+int RunReferenceHost(const HostRequest& request, const Texts& texts, std::ostream& out,
+                     std::ostream& err);
 
 }  // namespace kelotarhu::cli

@@ -1,7 +1,8 @@
 // Everything the tool says to a person, one table per language: calendar words, the
 // labels of the day view, the month grid, the year list, the name search, the next day
-// and the events of a calendar file, --help and the messages. Machine formats (CSV,
-// JSON) and the plug-in's own texts are the same in every language.
+// and the events of a calendar file, --help and the messages, also the reference
+// host's. Machine formats (CSV, JSON), the reference host's trace of the calls and the
+// plug-in's own texts are the same in every language.
 //
 // Adding a language: a texts_xx.cpp with its table, an entry in kLanguages
 // (language.cpp), and a column of cli/feast-names.tsv for its feast names.
@@ -116,6 +117,32 @@ struct Texts {
   std::string_view write_failure;        // {reason}
   std::string_view file_write_failure;   // {file} {reason}
   std::string_view usage_hint;           // the line after a bad usage
+
+  // The reference host's messages (--plugin); its trace of the calls is the same in
+  // every language. {call} is a call as the trace writes it ("getinfo 2").
+  std::string_view no_such_file;        // {file}
+  std::string_view not_a_regular_file;  // {file}
+  std::string_view not_a_library;       // {file} {the system's reason}
+  std::string_view missing_export;      // {file} {export}
+  std::string_view empty_function_list;
+  std::string_view malformed_function_list;  // {list} {fault}
+  std::string_view empty_function_name;      // the faults of a function list
+  std::string_view control_character_in_name;
+  std::string_view function_named_twice;         // {function}
+  std::string_view function_not_exported;        // {function}
+  std::string_view function_unknown;             // {function}
+  std::string_view null_text;                    // {call}
+  std::string_view text_too_long;                // {call} {limit}
+  std::string_view failed_start;                 // {count}
+  std::string_view malformed_descriptor;         // {call} {descriptor}
+  std::string_view question_count;               // {call} {count} {function} {count}
+  std::string_view too_many_answers;             // {count} {function} {count}
+  std::string_view answer_outside_windows_1252;  // {function}
+  std::string_view answer_for_no_function;       // {function}
+  std::string_view crashed;                      // {while_loading, while_unloading or in_call}
+  std::string_view while_loading;
+  std::string_view while_unloading;
+  std::string_view in_call;  // {call}
 };
 
 extern const Texts kFinnishTexts;

@@ -128,6 +128,31 @@ const Texts kEnglishTexts = {
     .write_failure = "cannot write the output: {}",
     .file_write_failure = "cannot write {}: {}",
     .usage_hint = "Try 'kelotarhu --help'.",
+    .no_such_file = "no such file: {}",
+    .not_a_regular_file = "not a regular file: {}",
+    .not_a_library = "not a loadable library: {} ({})",
+    .missing_export = "the plug-in {} lacks the export {}",
+    .empty_function_list = "init returned the empty text, which names no function",
+    .malformed_function_list = "init returned the malformed function list {}: {}",
+    .empty_function_name = "an empty name",
+    .control_character_in_name = "a name holds a control character",
+    .function_named_twice = "{} is named twice",
+    .function_not_exported = "init names {}, which the plug-in does not export",
+    .function_unknown = "init names {}, a display function whose arguments this host does not know",
+    .null_text = "{} returned a null pointer",
+    .text_too_long = "{} returned a text longer than {}; this host takes no longer text",
+    .failed_start = "dllstartup returned {}, not a start count of 1 or more: the start failed",
+    .malformed_descriptor =
+        "{} returned the malformed option descriptor {}: each question must "
+        "be followed by \"=\", its default and \"|\"",
+    .question_count = "{} returned a descriptor of {} questions; {} takes {}",
+    .too_many_answers = "--answer gives {} answers to {}, which asks {}",
+    .answer_outside_windows_1252 = "--answer for {} holds a character that Windows-1252 lacks",
+    .answer_for_no_function = "--answer names {}, which is not a display function of the plug-in",
+    .crashed = "the plug-in crashed {}",
+    .while_loading = "while loading",
+    .while_unloading = "while unloading",
+    .in_call = "in {}",
 };
 
 }  // namespace kelotarhu::cli

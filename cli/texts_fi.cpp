@@ -135,6 +135,35 @@ const Texts kFinnishTexts = {
     .write_failure = "tulostetta ei voi kirjoittaa: {}",
     .file_write_failure = "tiedostoon {} ei voi kirjoittaa: {}",
     .usage_hint = "Katso 'kelotarhu --help'.",
+    .no_such_file = "tiedostoa ei ole: {}",
+    .not_a_regular_file = "ei tavallinen tiedosto: {}",
+    .not_a_library = "ei ladattava kirjasto: {} ({})",
+    .missing_export = "liitännäisestä {} puuttuu funktio {}",
+    .empty_function_list = "init palautti tyhjän tekstin, joka ei nimeä yhtään funktiota",
+    .malformed_function_list = "init palautti virheellisen funktioluettelon {}: {}",
+    .empty_function_name = "tyhjä nimi",
+    .control_character_in_name = "nimessä on ohjausmerkki",
+    .function_named_twice = "{} mainitaan kahdesti",
+    .function_not_exported = "init nimeää funktion {}, jota liitännäisessä ei ole",
+    .function_unknown = "init nimeää näyttöfunktion {}, jonka argumentteja tämä isäntä ei tunne",
+    .null_text = "{} palautti nollaosoittimen",
+    .text_too_long =
+        "{} palautti tekstin, joka on pidempi kuin {}; tämä isäntä ei ota pidempää tekstiä",
+    .failed_start =
+        "dllstartup palautti arvon {}, ei käynnistyskertoja (1 tai enemmän): "
+        "käynnistys epäonnistui",
+    .malformed_descriptor =
+        "{} palautti virheellisen asetuskuvauksen {}: jokaisen kysymyksen "
+        "jälkeen tulee \"=\", oletusvastaus ja \"|\"",
+    .question_count = "{} palautti kuvauksen, jossa on {} kysymystä; {} ottaa {}",
+    .too_many_answers = "--answer antaa {} vastausta funktiolle {}, joka kysyy {}",
+    .answer_outside_windows_1252 =
+        "--answer funktiolle {} sisältää merkin, jota Windows-1252:ssa ei ole",
+    .answer_for_no_function = "--answer nimeää funktion {}, joka ei ole liitännäisen näyttöfunktio",
+    .crashed = "liitännäinen kaatui {}",
+    .while_loading = "latauksessa",
+    .while_unloading = "poistossa muistista",
+    .in_call = "kutsussa {}",
 };
 
 }  // namespace kelotarhu::cli

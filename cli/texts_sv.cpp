@@ -134,6 +134,35 @@ const Texts kSwedishTexts = {
     .write_failure = "utdata kan inte skrivas: {}",
     .file_write_failure = "{} kan inte skrivas: {}",
     .usage_hint = "Se 'kelotarhu --help'.",
+    .no_such_file = "filen finns inte: {}",
+    .not_a_regular_file = "inte en vanlig fil: {}",
+    .not_a_library = "inte ett bibliotek som kan laddas: {} ({})",
+    .missing_export = "insticksmodulen {} saknar exporten {}",
+    .empty_function_list = "init returnerade en tom text, som inte nämner någon funktion",
+    .malformed_function_list = "init returnerade den felaktiga funktionslistan {}: {}",
+    .empty_function_name = "ett tomt namn",
+    .control_character_in_name = "ett namn innehåller ett styrtecken",
+    .function_named_twice = "{} nämns två gånger",
+    .function_not_exported = "init nämner {}, som insticksmodulen inte exporterar",
+    .function_unknown =
+        "init nämner visningsfunktionen {}, vars argument den här värden inte känner",
+    .null_text = "{} returnerade en nollpekare",
+    .text_too_long = "{} returnerade en text längre än {}; den här värden tar ingen längre text",
+    .failed_start =
+        "dllstartup returnerade {}, inte ett antal starter (1 eller fler): starten "
+        "misslyckades",
+    .malformed_descriptor =
+        "{} returnerade den felaktiga alternativbeskrivningen {}: varje fråga "
+        "ska följas av \"=\", sitt standardsvar och \"|\"",
+    .question_count = "{} returnerade en beskrivning med {} frågor; {} tar {}",
+    .too_many_answers = "--answer ger {} svar till {}, som frågar {}",
+    .answer_outside_windows_1252 = "--answer för {} innehåller ett tecken som Windows-1252 saknar",
+    .answer_for_no_function =
+        "--answer nämner {}, som inte är en visningsfunktion i insticksmodulen",
+    .crashed = "insticksmodulen kraschade {}",
+    .while_loading = "vid laddningen",
+    .while_unloading = "vid urladdningen",
+    .in_call = "i {}",
 };
 
 }  // namespace kelotarhu::cli

@@ -117,6 +117,9 @@ cli_wine_test(plugin_answers STATUS 0
                    --answer GetHoliday=E --answer GetFlag=)
 cli_wine_test(plugin_missing STATUS 1 ERR "kelotarhu: no such file: \"Z:\\no\\such\\Kelotarhu.dll\""
               ARGS --plugin Z:\\no\\such\\Kelotarhu.dll)
+cli_wine_test(plugin_missing_in_finnish STATUS 1
+              ERR "kelotarhu: tiedostoa ei ole: \"Z:\\no\\such\\Kelotarhu.dll\""
+              ARGS --lang fi --plugin Z:\\no\\such\\Kelotarhu.dll)
 cli_wine_test(plugin_folder STATUS 1 ERR "kelotarhu: not a regular file: \"Z:${CMAKE_BINARY_DIR}\"\n"
               ARGS --plugin Z:${CMAKE_BINARY_DIR})
 kelotarhu_windows_path(text_file "${CMAKE_CURRENT_SOURCE_DIR}/CMakeLists.txt")
