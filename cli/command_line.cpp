@@ -299,12 +299,13 @@ int Export(const Context& context, const std::vector<CalendarDay>& days,
     options.ics.stamp = *stamp;
     if (!context.request.events.empty()) options.ics.feasts = false;
     for (const std::string& event : context.request.events) {
-      const auto content = Chosen(kEvents, event);
+      const std::optional<bool IcsContent::*> content = Chosen(kEvents, event);
       if (!content) {
         return BadUsage(context.err, NotAChoiceMessage(context.texts, "--events", event,
                                                        ChoiceNames(kEvents, ", ")));
       }
-      options.ics.** content = true;
+      const auto member = *content;
+      options.ics.*member = true;
     }
   }
   WriteDays(context.out, days, context.format, options, context.texts);

@@ -79,12 +79,14 @@ void InstallCrashHandlers() {
 
 void* Load(const std::string& path, const Texts& texts) {
   struct stat status {};
-  if (stat(path.c_str(), &status) != 0)
+  if (stat(path.c_str(), &status) != 0) {
     throw PluginError(Fill(texts.no_such_file, {QuotedPath(path)}));
+  }
   // dlopen of a FIFO would wait for a writer for ever; a folder or a device is no
   // library either.
-  if (!S_ISREG(status.st_mode))
+  if (!S_ISREG(status.st_mode)) {
     throw PluginError(Fill(texts.not_a_regular_file, {QuotedPath(path)}));
+  }
   // A name without a slash would be searched for on the library path, not taken here.
   const std::string here = path.find('/') == std::string::npos ? "./" + path : path;
   const CrashWatch watch(Fill(texts.crashed, {texts.while_loading}));

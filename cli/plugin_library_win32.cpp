@@ -113,8 +113,9 @@ bool IsRegularFile(const std::wstring& path, DWORD attributes) {
 void* Load(const std::string& path, const Texts& texts) {
   const std::wstring windows_path = WindowsPath(path);
   const DWORD attributes = GetFileAttributesW(windows_path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES)
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
     throw PluginError(Fill(texts.no_such_file, {QuotedPath(path)}));
+  }
   if (!IsRegularFile(windows_path, attributes)) {
     throw PluginError(Fill(texts.not_a_regular_file, {QuotedPath(path)}));
   }
