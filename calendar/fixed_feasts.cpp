@@ -70,11 +70,11 @@ static_assert(InStrictDateOrder());
 
 }  // namespace
 
-bool PlaceFixedFeasts(YearTable& table, int first_month, int last_month) {
+bool PlaceFixedFeasts(YearTableWriter& table, int first_month, int last_month) {
   for (const FixedFeast& feast : kFixedFeasts) {
     if (feast.month < first_month || feast.month > last_month) continue;
     // Each row is the first placement on its day, so it replaces the empty text.
-    if (!PlaceFeast(table, feast.month, feast.day, feast.name, Placement::kSet, feast.marks)) {
+    if (!table.PlaceFeast(feast.month, feast.day, feast.name, Placement::kSet, feast.marks)) {
       return false;
     }
   }

@@ -31,12 +31,12 @@ constexpr auto kMovableFeasts = std::to_array<MovableFeast>({
 
 }  // namespace
 
-bool PlaceMovableFeasts(YearTable& table, std::uint16_t year) {
+bool PlaceMovableFeasts(YearTableWriter& table, std::uint16_t year) {
   const Date easter = EasterSunday(year);
   const std::int32_t easter_day_count = DayCount(easter.year, easter.month, easter.day);
   for (const MovableFeast& feast : kMovableFeasts) {
     const Date date = DateOfDayCount(easter_day_count + feast.days_from_easter);
-    if (!PlaceFeast(table, date.month, date.day, feast.name, feast.placement, feast.marks)) {
+    if (!table.PlaceFeast(date.month, date.day, feast.name, feast.placement, feast.marks)) {
       return false;
     }
   }

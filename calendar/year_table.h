@@ -37,37 +37,21 @@ class YearTable {
     return month >= 0 && month < kMonths && day >= 0 && day < kDays;
   }
 
-  TNewDay& Day(int month, int day) {
-    return days_[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
-  }
-  const TNewDay& Day(int month, int day) const {
-    return days_[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
-  }
-
   // The record of a month and day, or an always-empty record outside the table.
   const TNewDay& Lookup(int month, int day) const;
 
-  // Joining placement: the name alone on an empty day, else " / " and the name appended.
-  // False when memory ran out.
-  [[nodiscard]] bool AddFeast(int month, int day, std::string_view name);
-  // Replacing placement: the day's feast text becomes the name alone. Flags stay.
-  // False when memory ran out.
-  [[nodiscard]] bool SetFeast(int month, int day, std::string_view name);
-
-  // The weekday tests of the placement rules compare the day's weekday text whole.
-  bool IsSunday(int month, int day) const { return Day(month, day).Weekday == kSunday; }
-  bool IsSaturday(int month, int day) const { return Day(month, day).Weekday == kSaturday; }
-
-  // The year the table holds: set as a build starts (its rules read it), and 0 while
-  // nothing has been built or after a build that ran out of memory.
+  // The year the table holds: 0 while nothing has been built or after a build that ran
+  // out of memory.
   std::uint16_t year() const { return year_; }
-  void set_year(std::uint16_t year) { year_ = year; }
 
  private:
   // No braced initialiser: every record starts empty through TNewDay's own initialisers,
   // and clang 14 crashes on a braced initialiser of a static table this size.
   std::array<std::array<TNewDay, kDays>, kMonths> days_;
   std::uint16_t year_ = 0;
+
+  // Only a build writes the records.
+  friend class YearTableWriter;
 };
 
 // Rebuilds every used record of the table for a Gregorian year (1-9999) from scratch.

@@ -40,7 +40,7 @@ class FeastIndex {
   FeastIndex(const calendar::YearTable& table, int year) {
     for (int month = 1; month <= 12; ++month) {
       for (int day = 1; day <= 31; ++day) {
-        for (std::string& name : SplitFeasts(table.Day(month, day).Feasts)) {
+        for (std::string& name : SplitFeasts(table.Lookup(month, day).Feasts)) {
           days_[std::move(name)].push_back({year, month, day});
         }
       }

@@ -140,7 +140,7 @@ AssertionResult FlagMatches(const YearTable& table, int year, const std::set<int
   for (int month = 1; month <= 12; ++month) {
     for (int day = 1; day <= 31; ++day) {
       const std::uint8_t want = expected.count(Key({year, month, day})) ? 1 : 0;
-      const std::uint8_t got = table.Day(month, day).*flag;
+      const std::uint8_t got = table.Lookup(month, day).*flag;
       if (got != want) {
         return AssertionFailure() << flag_name << " of " << CivilDate{year, month, day} << " is "
                                   << int{got} << ", expected " << int{want};
@@ -173,7 +173,7 @@ AssertionResult WeekdaysMatch(const YearTable& table, int year) {
   for (int month = 1; month <= 12; ++month) {
     for (int day = 1; day <= 31; ++day) {
       const CivilDate date{year, month, day};
-      const TNewDay& record = table.Day(month, day);
+      const TNewDay& record = table.Lookup(month, day);
       if (test::ExistsInReference(date)) {
         if (record.Weekday != test::ReferenceWeekdayName(date)) {
           return AssertionFailure() << date << " is " << record.Weekday;
@@ -270,7 +270,7 @@ AssertionResult SpareRecordsEmpty(const YearTable& table, int) {
   for (int month = 0; month < YearTable::kMonths; ++month) {
     for (int day = 0; day < YearTable::kDays; ++day) {
       const bool spare = month == 0 || month == 13 || day == 0 || day == 32;
-      if (spare && !test::RecordIsEmpty(table.Day(month, day))) {
+      if (spare && !test::RecordIsEmpty(table.Lookup(month, day))) {
         return AssertionFailure() << "spare record [" << month << "][" << day << "] is written";
       }
     }
@@ -283,8 +283,8 @@ TEST(EveryYear, SpareRecordsStayEmpty) { ForEveryYear(SpareRecordsEmpty); }
 AssertionResult SameRecords(const YearTable& got, const YearTable& want) {
   for (int month = 0; month < YearTable::kMonths; ++month) {
     for (int day = 0; day < YearTable::kDays; ++day) {
-      const TNewDay& a = got.Day(month, day);
-      const TNewDay& b = want.Day(month, day);
+      const TNewDay& a = got.Lookup(month, day);
+      const TNewDay& b = want.Lookup(month, day);
       if (a.Weekday != b.Weekday || a.Feasts != b.Feasts || a.FlagDay != b.FlagDay ||
           a.RedDay != b.RedDay || a.FinnishNames != b.FinnishNames ||
           a.SwedishNames != b.SwedishNames) {

@@ -7,12 +7,14 @@
 
 #include "calendar/text.h"
 #include "calendar/year_table.h"
+#include "calendar/year_table_writer.h"
 #include "failing_allocator.h"
 
 namespace {
 
 using kelotarhu::calendar::Text;
 using kelotarhu::calendar::YearTable;
+using kelotarhu::calendar::YearTableWriter;
 using kelotarhu::hardening::FailingAllocations;
 using kelotarhu::hardening::LargestAllocation;
 
@@ -48,15 +50,16 @@ TEST(TextAllocationFailure, AFailedGrowthKeepsTheTextAndTheNextOneSucceeds) {
 
 TEST(TextAllocationFailure, AJoiningPlacementThatFailsKeepsTheDaysFeasts) {
   YearTable table;
-  ASSERT_TRUE(table.SetFeast(5, 1, "Vappu"));
+  YearTableWriter writer(table);
+  ASSERT_TRUE(writer.SetFeast(5, 1, "Vappu"));
   const std::string name(LargestAllocation() + 1, 'x');
   bool placed = true;
   {
     FailingAllocations out_of_memory;
-    placed = table.AddFeast(5, 1, name);
+    placed = writer.AddFeast(5, 1, name);
   }
   EXPECT_FALSE(placed);
-  EXPECT_EQ(table.Day(5, 1).Feasts, "Vappu");
+  EXPECT_EQ(table.Lookup(5, 1).Feasts, "Vappu");
 }
 
 TEST(Text, IsNeverNullAndEmptyUntilFilled) {

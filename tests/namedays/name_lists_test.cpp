@@ -230,7 +230,7 @@ TEST_P(YearTableNamesTest, EveryUsedRecordCarriesItsSlotsNames) {
   const std::unique_ptr<calendar::YearTable> table = Built(GetParam());
   for (const Slot& slot : slots) {
     SCOPED_TRACE(testing::Message() << slot.day << "." << slot.month);
-    const calendar::TNewDay& record = table->Day(slot.month, slot.day);
+    const calendar::TNewDay& record = table->Lookup(slot.month, slot.day);
     EXPECT_EQ(record.FinnishNames, slot.finnish);
     EXPECT_EQ(record.SwedishNames, slot.swedish);
   }
@@ -241,8 +241,8 @@ TEST_P(YearTableNamesTest, SpareRecordsCarryNoNames) {
   for (int month = 0; month < calendar::YearTable::kMonths; ++month) {
     for (int day = 0; day < calendar::YearTable::kDays; ++day) {
       if (month >= 1 && month <= 12 && day >= 1 && day <= 31) continue;
-      EXPECT_EQ(table->Day(month, day).FinnishNames, "") << month << "/" << day;
-      EXPECT_EQ(table->Day(month, day).SwedishNames, "") << month << "/" << day;
+      EXPECT_EQ(table->Lookup(month, day).FinnishNames, "") << month << "/" << day;
+      EXPECT_EQ(table->Lookup(month, day).SwedishNames, "") << month << "/" << day;
     }
   }
 }
@@ -254,11 +254,11 @@ INSTANTIATE_TEST_SUITE_P(Years, YearTableNamesTest,
 TEST(YearTableNames, LeapDayAndChristmasAndNewYearCarryNoNames) {
   const std::unique_ptr<calendar::YearTable> table = Built(2024);
   for (const auto& [month, day] : {std::pair{2, 29}, std::pair{1, 1}, std::pair{12, 25}}) {
-    EXPECT_EQ(table->Day(month, day).FinnishNames, "") << day << "." << month;
-    EXPECT_EQ(table->Day(month, day).SwedishNames, "") << day << "." << month;
+    EXPECT_EQ(table->Lookup(month, day).FinnishNames, "") << day << "." << month;
+    EXPECT_EQ(table->Lookup(month, day).SwedishNames, "") << day << "." << month;
   }
-  EXPECT_EQ(table->Day(10, 26).FinnishNames, "Amanda, Niina, Manta");
-  EXPECT_EQ(table->Day(10, 26).SwedishNames, "Amanda, Nina");
+  EXPECT_EQ(table->Lookup(10, 26).FinnishNames, "Amanda, Niina, Manta");
+  EXPECT_EQ(table->Lookup(10, 26).SwedishNames, "Amanda, Nina");
 }
 
 }  // namespace
