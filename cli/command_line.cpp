@@ -2,12 +2,9 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <set>
@@ -21,6 +18,7 @@
 #include "cli/day_range.h"
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
+#include "cli/file_replacement.h"
 #include "cli/ics_export.h"
 #include "cli/language.h"
 #include "cli/messages.h"
@@ -341,8 +339,8 @@ int ShowYear(const Context& context) {
   const std::string& text = *context.request.year;
   const std::optional<std::uint16_t> year =
       text.empty() ? context.today.year
-                   : Accepted(context, ReadYear(text), "--year", text, context.texts.what_year,
-                              context.texts.year_forms);
+                   : Accepted(context, ReadYear(text), "--year", text,
+                              context.texts.what_year, context.texts.year_forms);
   if (!year) return kExitUsage;
   return Export(context, DaysOfYear(CalendarYear(*year)));
 }
@@ -499,15 +497,9 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, const Texts&
 // The output goes to --output FILE in one piece, and only when all of it was made.
 int WriteFile(const std::string& path, const std::string& bytes, const Texts& texts,
               std::ostream& err) {
-  std::ofstream file(std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())),
-                     std::ios::binary | std::ios::trunc);
-  if (file) file << bytes;
-  if (file) file.close();
-  if (file) return kExitSuccess;
-  const int error = errno;
-  ReportError(err,
-              FileWriteFailureMessage(
-                  texts, path, error ? std::generic_category().message(error) : "unknown error"));
+  const std::optional<std::string> failure = ReplaceFileContents(path, bytes);
+  if (!failure) return kExitSuccess;
+  ReportError(err, FileWriteFailureMessage(texts, path, *failure));
   return kExitWriteFailure;
 }
 

@@ -91,6 +91,9 @@ add_test(NAME cli_wine_output_file
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_output_file.py
                  ${output_file} ${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics ${run_kelotarhu})
 cli_read_back_tests(cli_wine ${run_kelotarhu})
+cli_output_replace_tests(cli_wine Z:
+  CASES file_size_limit_signal_ignored full_file_system read_only_folder missing_folder
+  COMMAND ${run_kelotarhu})
 # Wine turns the arguments into wide characters by the locale's character set: UTF-8,
 # for the names with Å, Ä and Ö.
 set_tests_properties(cli_wine_name_search cli_wine_name_search_lines
