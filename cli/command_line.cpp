@@ -339,7 +339,7 @@ int ShowYear(const Context& context) {
   const std::string& text = *context.request.year;
   const std::optional<std::uint16_t> year =
       text.empty() ? context.today.year
-                   : Accepted(context, ReadYear(text), "--year", text,
+                   : Accepted(context, ReadYear(text, context.today), "--year", text,
                               context.texts.what_year, context.texts.year_forms);
   if (!year) return kExitUsage;
   return Export(context, DaysOfYear(CalendarYear(*year)));

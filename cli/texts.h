@@ -103,6 +103,7 @@ struct Texts {
   std::string_view no_such_day;    // {month name} {year} {days}
   std::string_view not_leap_year;  // {year}
   std::string_view beyond_calendar;
+  std::string_view short_year;           // {value} {value with the year in full}
   std::string_view unknown_option;       // {option}
   std::string_view unexpected_argument;  // {argument}
   std::string_view conflict;             // {option} {other option}

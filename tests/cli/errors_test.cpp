@@ -29,10 +29,11 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
       {{"30.2.2024"}, "DATE \"30.2.2024\" is not a date: February 2024 has 29 days\n"},
       {{"31.4.2026"}, "DATE \"31.4.2026\" is not a date: April 2026 has 30 days\n"},
       {{"2026-13-01"}, "DATE \"2026-13-01\" is not a date: there is no month 13\n"},
-      {{"0-01-01"}, "DATE \"0-01-01\" is not a date: the calendar holds the years 1 to 9999\n"},
+      {{"0000-01-01"},
+       "DATE \"0000-01-01\" is not a date: the calendar holds the years 1 to 9999\n"},
       {{"1.1.10000"}, "DATE \"1.1.10000\" is not a date: the calendar holds the years 1 to 9999\n"},
       {{"+9999999"},
-       "DATE \"+9999999\" is not a date: the calendar goes from 1.1.1 to 31.12.9999\n"},
+       "DATE \"+9999999\" is not a date: the calendar goes from 1.1.0001 to 31.12.9999\n"},
       {{"junk"}, "DATE \"junk\" is not a date" + date_forms},
       {{"2026-12-06x"}, "DATE \"2026-12-06x\" is not a date" + date_forms},
       {{"6/12/2026"}, "DATE \"6/12/2026\" is not a date" + date_forms},
@@ -41,12 +42,13 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
        "DATE \"" + std::string(57, '9') + "...\" is not a date" + date_forms},
       {{"--month", "2026-13"}, "--month \"2026-13\" is not a month: there is no month 13\n"},
       {{"--month", "0"}, "--month \"0\" is not a month: there is no month 0\n"},
-      {{"--month", "0-12"},
-       "--month \"0-12\" is not a month: the calendar holds the years 1 to 9999\n"},
+      {{"--month", "0000-12"},
+       "--month \"0000-12\" is not a month: the calendar holds the years 1 to 9999\n"},
       {{"--month", "december"},
        "--month \"december\" is not a month; write it as YYYY-MM (2026-12), M.YYYY (12.2026) "
        "or M (this year's)\n"},
-      {{"--year", "0"}, "--year \"0\" is not a year: the calendar holds the years 1 to 9999\n"},
+      {{"--year", "0000"},
+       "--year \"0000\" is not a year: the calendar holds the years 1 to 9999\n"},
       {{"--year", "10000"},
        "--year \"10000\" is not a year: the calendar holds the years 1 to 9999\n"},
       {{"--year", "20x6"}, "--year \"20x6\" is not a year; write it as YYYY (2026)\n"},
@@ -70,6 +72,33 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.starts_with("kelotarhu: " + bad.message)) << run.err;
     EXPECT_TRUE(run.err.ends_with("\nTry 'kelotarhu --help'.\n")) << run.err;
+  }
+}
+
+// Finns write 5.4.26 for 2026; read as the year 26 it would show another day without a
+// word. Every argument that takes a year refuses one of fewer than four digits.
+TEST(KelotarhuBadInput, AYearNotWrittenInFullIsRefused) {
+  struct ShortYearCase {
+    std::vector<std::string> arguments;
+    std::string message;
+  };
+  const ShortYearCase kCases[] = {
+      {{"5.4.26"}, "5.4.26: write the year in full, for example 5.4.2026"},
+      {{"6.12.26"}, "6.12.26: write the year in full, for example 6.12.2026"},
+      {{"26-12-06"}, "26-12-06: write the year in full, for example 2026-12-06"},
+      {{"5.4.026"}, "5.4.026: write the year in full, for example 5.4.2026"},
+      {{"--month", "4.26"}, "4.26: write the year in full, for example 4.2026"},
+      {{"--month", "26-04"}, "26-04: write the year in full, for example 2026-04"},
+      {{"--year", "26"}, "26: write the year in full, for example 2026"},
+      {{"--days", "3", "31.12.26"}, "31.12.26: write the year in full, for example 31.12.2026"},
+      {{"--next", "flag", "1.1.26"}, "1.1.26: write the year in full, for example 1.1.2026"},
+  };
+  for (const ShortYearCase& bad : kCases) {
+    SCOPED_TRACE(bad.arguments.back());
+    const ProgramRun run = Kelotarhu(bad.arguments);
+    EXPECT_EQ(run.exit_status, kUsageStatus);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kelotarhu: " + bad.message + "\nTry 'kelotarhu --help'.\n");
   }
 }
 
