@@ -211,12 +211,16 @@ class HostRun {
     err_.flush();
   }
 
-  // One call into the plug-in: everything printed goes out before it, and a crash in
-  // it is reported with the call ("dllstartup").
+  // The watch over one call into the plug-in: everything printed goes out before it,
+  // and a crash in it is reported with the call ("dllstartup").
+  CrashWatch WatchOver(std::string_view call) {
+    Flush();
+    return CrashWatch(Fill(texts_.crashed, {Fill(texts_.in_call, {call})}));
+  }
+
   template <typename Function, typename... Arguments>
   auto Call(std::string_view call, Function function, Arguments... arguments) {
-    Flush();
-    const CrashWatch watch(Fill(texts_.crashed, {Fill(texts_.in_call, {call})}));
+    const CrashWatch watch = WatchOver(call);
     return function(arguments...);
   }
 
@@ -232,8 +236,13 @@ class HostRun {
     return std::string(text, length);
   }
 
+  // A call that returns a text, and the text read: a fault while reading it (a text
+  // that runs into memory no one may read) is reported as the call's.
   std::string CallForText(const std::string& call, auto function, auto... arguments) {
-    return Returned(Call(call, function, arguments...), call);
+    CrashWatch watch = WatchOver(call);
+    const char* text = function(arguments...);
+    watch.Retell(Fill(texts_.unreadable_text, {call}));
+    return Returned(text, call);
   }
 
  public:

@@ -134,6 +134,7 @@ struct Texts {
   std::string_view function_unknown;             // {function}
   std::string_view null_text;                    // {call}
   std::string_view text_too_long;                // {call} {limit}
+  std::string_view unreadable_text;              // {call}
   std::string_view failed_start;                 // {count}
   std::string_view malformed_descriptor;         // {call} {descriptor}
   std::string_view question_count;               // {call} {count} {function} {count}

@@ -142,6 +142,7 @@ const Texts kEnglishTexts = {
     .function_unknown = "init names {}, a display function whose arguments this host does not know",
     .null_text = "{} returned a null pointer",
     .text_too_long = "{} returned a text longer than {}; this host takes no longer text",
+    .unreadable_text = "{} returned a text that cannot be read",
     .failed_start = "dllstartup returned {}, not a start count of 1 or more: the start failed",
     .malformed_descriptor =
         "{} returned the malformed option descriptor {}: each question must "

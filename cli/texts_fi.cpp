@@ -150,6 +150,7 @@ const Texts kFinnishTexts = {
     .null_text = "{} palautti nollaosoittimen",
     .text_too_long =
         "{} palautti tekstin, joka on pidempi kuin {}; tämä isäntä ei ota pidempää tekstiä",
+    .unreadable_text = "{} palautti tekstin, jota ei voi lukea",
     .failed_start =
         "dllstartup palautti arvon {}, ei käynnistyskertoja (1 tai enemmän): "
         "käynnistys epäonnistui",

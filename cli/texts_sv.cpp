@@ -149,6 +149,7 @@ const Texts kSwedishTexts = {
         "init nämner visningsfunktionen {}, vars argument den här värden inte känner",
     .null_text = "{} returnerade en nollpekare",
     .text_too_long = "{} returnerade en text längre än {}; den här värden tar ingen längre text",
+    .unreadable_text = "{} returnerade en text som inte kan läsas",
     .failed_start =
         "dllstartup returnerade {}, inte ett antal starter (1 eller fler): starten "
         "misslyckades",
