@@ -117,6 +117,7 @@ struct Texts {
   std::string_view no_next_day;          // {kind} {date}
   std::string_view write_failure;        // {reason}
   std::string_view file_write_failure;   // {file} {reason}
+  std::string_view output_is_folder;     // {file}
   std::string_view usage_hint;           // the line after a bad usage
 
   // The reference host's messages (--plugin); its trace of the calls is the same in

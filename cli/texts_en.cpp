@@ -128,6 +128,7 @@ const Texts kEnglishTexts = {
     .no_next_day = "--next {}: no such day from {} to the end of the calendar, 31.12.9999",
     .write_failure = "cannot write the output: {}",
     .file_write_failure = "cannot write {}: {}",
+    .output_is_folder = "--output {} is a folder; name a file",
     .usage_hint = "Try 'kelotarhu --help'.",
     .no_such_file = "no such file: {}",
     .not_a_regular_file = "not a regular file: {}",

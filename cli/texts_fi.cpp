@@ -135,6 +135,7 @@ const Texts kFinnishTexts = {
         "--next {}: päivästä {} kalenterin loppuun, 31.12.9999, ei ole yhtään sellaista päivää",
     .write_failure = "tulostetta ei voi kirjoittaa: {}",
     .file_write_failure = "tiedostoon {} ei voi kirjoittaa: {}",
+    .output_is_folder = "--output {} on kansio; anna tiedoston nimi",
     .usage_hint = "Katso 'kelotarhu --help'.",
     .no_such_file = "tiedostoa ei ole: {}",
     .not_a_regular_file = "ei tavallinen tiedosto: {}",

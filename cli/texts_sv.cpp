@@ -134,6 +134,7 @@ const Texts kSwedishTexts = {
     .no_next_day = "--next {}: ingen sådan dag från {} till kalenderns slut, 31.12.9999",
     .write_failure = "utdata kan inte skrivas: {}",
     .file_write_failure = "{} kan inte skrivas: {}",
+    .output_is_folder = "--output {} är en mapp; ange en fil",
     .usage_hint = "Se 'kelotarhu --help'.",
     .no_such_file = "filen finns inte: {}",
     .not_a_regular_file = "inte en vanlig fil: {}",

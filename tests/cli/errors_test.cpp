@@ -2,6 +2,7 @@
 // options, combinations and write failures).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "kelotarhu_runner.h"
@@ -75,14 +76,20 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
   }
 }
 
+// A bad usage: exit status 2, nothing on standard output, and on standard error the
+// message and the hint, nothing else.
+void ExpectRefusedExactly(const BadArgumentCase& bad) {
+  SCOPED_TRACE(bad.arguments.back());
+  const ProgramRun run = Kelotarhu(bad.arguments);
+  EXPECT_EQ(run.exit_status, kUsageStatus);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "kelotarhu: " + bad.message + "\nTry 'kelotarhu --help'.\n");
+}
+
 // Finns write 5.4.26 for 2026; read as the year 26 it would show another day without a
 // word. Every argument that takes a year refuses one of fewer than four digits.
 TEST(KelotarhuBadInput, AYearNotWrittenInFullIsRefused) {
-  struct ShortYearCase {
-    std::vector<std::string> arguments;
-    std::string message;
-  };
-  const ShortYearCase kCases[] = {
+  const BadArgumentCase kCases[] = {
       {{"5.4.26"}, "5.4.26: write the year in full, for example 5.4.2026"},
       {{"6.12.26"}, "6.12.26: write the year in full, for example 6.12.2026"},
       {{"26-12-06"}, "26-12-06: write the year in full, for example 2026-12-06"},
@@ -93,13 +100,31 @@ TEST(KelotarhuBadInput, AYearNotWrittenInFullIsRefused) {
       {{"--days", "3", "31.12.26"}, "31.12.26: write the year in full, for example 31.12.2026"},
       {{"--next", "flag", "1.1.26"}, "1.1.26: write the year in full, for example 1.1.2026"},
   };
-  for (const ShortYearCase& bad : kCases) {
-    SCOPED_TRACE(bad.arguments.back());
-    const ProgramRun run = Kelotarhu(bad.arguments);
-    EXPECT_EQ(run.exit_status, kUsageStatus);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kelotarhu: " + bad.message + "\nTry 'kelotarhu --help'.\n");
-  }
+  for (const BadArgumentCase& bad : kCases) ExpectRefusedExactly(bad);
+}
+
+// Every option is read before anything is shown: a bad one is refused with nothing on
+// standard output, whatever else the command would have shown or written.
+TEST(KelotarhuBadInput, ABadOptionValueIsRefusedBeforeAnyOutput) {
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  const BadArgumentCase kCases[] = {
+      {{"--year", "2026", "--format", "ics", "--events", "flags,holidays"},
+       "--events \"holidays\" is not one of feasts, flags, finnish, swedish"},
+      {{"--next", "flag", "--format", "ics", "--events", "birthdays"},
+       "--events \"birthdays\" is not one of feasts, flags, finnish, swedish"},
+      {{"6.12.2026", "--days", "0", "--format", "json"},
+       "--days \"0\" is not a number of days; write it as a whole number from 1 to 10000"},
+      {{"--year", "2026", "--format", "csv", "--output", ""}, "--output needs a value"},
+      {{"--plugin", KELOTARHU_PLUGIN_PATH, "--output", ""}, "--output needs a value"},
+      {{"--month", "2026-12", "--output", folder},
+       "--output \"" + folder + "\" is a folder; name a file"},
+      {{"--plugin", KELOTARHU_PLUGIN_PATH, "--answer", "Foo=1"},
+       "--answer \"Foo\" is not one of GetNameDay, GetHoliday, GetFlag"},
+      {{"--plugin", KELOTARHU_PLUGIN_PATH, "--answer", "GetFlag"},
+       "--answer \"GetFlag\" is not an answer to a display function; write it as "
+       "FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)"},
+  };
+  for (const BadArgumentCase& bad : kCases) ExpectRefusedExactly(bad);
 }
 
 TEST(KelotarhuBadInput, AnUnknownNameSuggestsCloseOnes) {
