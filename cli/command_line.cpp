@@ -246,6 +246,7 @@ int BadUsage(std::ostream& err, std::string_view message) {
 struct Values {
   ExportFormat format = ExportFormat::kText;
   ColorChoice color = ColorChoice::kAuto;
+  std::vector<std::string> names;       // of --name, without surrounding blanks
   int day_count = 0;                    // of --days
   IcsContent events;                    // of --events
   std::vector<AnswerArgument> answers;  // of --answer
@@ -362,7 +363,7 @@ bool Found(const Context& context, const std::string& name, const NameSearch& se
 
 int ShowNameDays(const Context& context) {
   bool all_found = true;
-  for (const std::string& name : context.request.names) {
+  for (const std::string& name : context.values.names) {
     const NameSearch search = FindNameDays(name);
     for (const NameDay& day : search.days) context.out << NameDayLine(day, context.texts) << '\n';
     all_found = Found(context, name, search) && all_found;
@@ -379,7 +380,7 @@ std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context
   }
   std::set<std::pair<int, int>> name_days;
   bool all_found = true;
-  for (const std::string& name : context.request.names) {
+  for (const std::string& name : context.values.names) {
     const NameSearch search = FindNameDays(name);
     for (const NameDay& day : search.days) name_days.emplace(day.month, day.day);
     all_found = Found(context, name, search) && all_found;
@@ -450,6 +451,19 @@ Value ChosenOrRefused(const std::array<Choice<Value>, kCount>& choices,
   return *chosen;
 }
 
+// The names of --name without the blanks around them, which no name has; an empty one
+// is no name to look for.
+std::vector<std::string> Names(const std::vector<std::string>& given, const Texts& texts) {
+  constexpr std::string_view kBlanks = " \t\n\r\v\f";
+  std::vector<std::string> names;
+  for (const std::string& name : given) {
+    const std::size_t first = name.find_first_not_of(kBlanks);
+    if (first == std::string::npos) throw UsageError(MissingValueMessage(texts, "--name"));
+    names.push_back(name.substr(first, name.find_last_not_of(kBlanks) - first + 1));
+  }
+  return names;
+}
+
 // --days N: a whole number from 1 to kMostDays.
 int DayCount(const std::string& text, const Texts& texts) {
   int count = 0;
@@ -506,6 +520,7 @@ Values ReadValues(const Request& request, const Texts& texts) {
   Values values;
   values.color = ChosenOrRefused(kColorChoices, request.color, "--color", texts);
   values.format = ChosenOrRefused(kFormats, request.format, "--format", texts);
+  values.names = Names(request.names, texts);
   if (request.days) values.day_count = DayCount(*request.days, texts);
   values.events = Events(request.events, texts);
   values.answers = Answers(request.answers, texts);

@@ -123,6 +123,11 @@ TEST(KelotarhuBadInput, ABadOptionValueIsRefusedBeforeAnyOutput) {
       {{"--plugin", KELOTARHU_PLUGIN_PATH, "--answer", "GetFlag"},
        "--answer \"GetFlag\" is not an answer to a display function; write it as "
        "FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)"},
+      // A name of blanks alone names nothing to look for.
+      {{"-n", ""}, "--name needs a value"},
+      {{"--name", " \t "}, "--name needs a value"},
+      {{"-n", "Anna", "--name", " "}, "--name needs a value"},
+      {{"--next", "names", "-n", ""}, "--name needs a value"},
   };
   for (const BadArgumentCase& bad : kCases) ExpectRefusedExactly(bad);
 }
@@ -145,7 +150,6 @@ TEST(KelotarhuBadInput, AnUnknownNameSuggestsCloseOnes) {
       {{"-n", "Xyzzyq"},
        "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Xyzzyq\"\n",
        ""},
-      {{"-n", ""}, "kelotarhu: neither the Finnish nor the Swedish list holds the name \"\"\n", ""},
       {{"-n", "Ωmega"},  // a letter Windows-1252 lacks
        "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ωmega\"\n",
        ""},
@@ -165,6 +169,18 @@ TEST(KelotarhuBadInput, AnUnknownNameSuggestsCloseOnes) {
     EXPECT_EQ(run.out, unknown.out);
     EXPECT_EQ(run.err, unknown.err);
   }
+}
+
+// Blanks around a name, as a pasted name has them, are no part of it.
+TEST(KelotarhuName, FindsANameWithBlanksAround) {
+  const ProgramRun run = Kelotarhu({"--name", "anna ", " Nils", "\tÅke\t"});
+  EXPECT_EQ(run.exit_status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Anna  9 December  Finnish and Swedish list\nNils  6 December  Swedish list\n"
+            "Åke  8 May  Swedish list\n");
+  const ProgramRun next = Kelotarhu({"6.12.2026", "--next", "names", "--name", " Nils "});
+  EXPECT_EQ(next.exit_status, 0) << next.err;
+  EXPECT_TRUE(next.out.starts_with("Next name day: today\n")) << next.out;
 }
 
 TEST(KelotarhuBadInput, AnUnusableSourceDateEpochIsRefused) {
