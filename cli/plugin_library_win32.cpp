@@ -82,7 +82,10 @@ void* Load(const std::string& path, const Texts& texts) {
   const CrashWatch watch(Fill(texts.crashed, {texts.while_loading}));
   HMODULE module = LoadLibraryW(windows_path.c_str());
   if (!module) {
-    throw PluginError(Fill(texts.not_a_library, {QuotedPath(path), SystemMessage(GetLastError())}));
+    const std::size_t name_start = path.find_last_of("/\\:") + 1;  // 0 without a folder
+    throw PluginError(
+        Fill(texts.not_a_library,
+             {QuotedPath(path), SystemMessage(GetLastError(), path.substr(name_start))}));
   }
   return module;
 }

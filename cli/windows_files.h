@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace kelotarhu::cli {
 
@@ -16,8 +17,12 @@ std::wstring WindowsPath(const std::string& path);
 // be opened, for the caller to report why.
 bool IsRegularFile(const std::wstring& path, DWORD attributes);
 
-// The system's message for the error code: "error 2: The system cannot find the file
-// specified."
-std::string SystemMessage(DWORD error);
+// UTF-16 to UTF-8.
+std::string Utf8FromWide(std::wstring_view text);
+
+// The system's message for the error code in UTF-8: "error 2: The system cannot find
+// the file specified."; a message that names a file ("%1 is not a valid Win32
+// application") names `insert` there, or nothing.
+std::string SystemMessage(DWORD error, std::string_view insert = {});
 
 }  // namespace kelotarhu::cli

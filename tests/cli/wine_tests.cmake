@@ -128,6 +128,13 @@ cli_wine_test(plugin_folder STATUS 1 ERR "kelotarhu: not a regular file: \"Z:${C
 kelotarhu_windows_path(text_file "${CMAKE_CURRENT_SOURCE_DIR}/CMakeLists.txt")
 cli_wine_test(plugin_not_a_library STATUS 1 ERR "kelotarhu: not a loadable library: \""
               ARGS --plugin ${text_file})
+# The system's message names the file where its text has a place for it ("%1").
+cli_wine_test(plugin_not_a_library_named STATUS 1
+              ERR "kelotarhu: not a loadable library: \"${text_file}\" (error 193: Bad EXE format for CMakeLists.txt.)\n"
+              ENV LC_ALL=C.UTF-8 LANG=C.UTF-8 ARGS --lang en --plugin ${text_file})
+cli_wine_test(plugin_not_a_library_named_in_finnish STATUS 1
+              ERR "(error 193: Tiedoston CMakeLists.txt EXE-formaatti ei kelpaa.)\n"
+              ENV LC_ALL=fi_FI.UTF-8 LANG=fi_FI.UTF-8 ARGS --plugin ${text_file})
 cli_wine_test(plugin_missing_export STATUS 1 ERR " lacks the export "
               ARGS --plugin Z:$<TARGET_FILE:cli_not_a_plugin>)
 
