@@ -61,14 +61,19 @@ class NewFile {
     sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
       sigaction(kEndingSignals[i], &action, &previous_actions_[i]);
+      // One ignored before (nohup's SIGHUP) ends nothing: it stays ignored.
+      if (previous_actions_[i].sa_handler == SIG_IGN) {
+        sigaction(kEndingSignals[i], &previous_actions_[i], nullptr);
+      }
     }
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
     sigaction(SIGXFSZ, &ignore, &previous_file_size_action_);
 
-    const std::string name =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX"));
+    std::string leaf = ".";  // hidden, named after the target: ".2026.csv.a8Xk2Q"
+    leaf.append(target.filename().string()).append(".XXXXXX");
+    const std::string name = target.parent_path() / leaf;
     if (name.size() >= pending_path.size()) {
       errno = ENAMETOOLONG;
       return;

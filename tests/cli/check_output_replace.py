@@ -12,6 +12,7 @@ import contextlib
 import os
 import resource
 import shutil
+import signal
 import stat
 import subprocess
 import sys
@@ -166,6 +167,23 @@ def kept_permissions_and_link(setup):
     check(left == ["link.csv", "old.csv"], f"the folder holds {left}")
 
 
+def signal_while_flushing(setup):
+    # KELOTARHU_PRELOAD: a library that sends SIGTERM as the new file is flushed.
+    old_bytes = setup.write_old_file()
+    environment = dict(ENGLISH, LD_PRELOAD=os.environ["KELOTARHU_PRELOAD"])
+    result = subprocess.run(setup.command + NEW_LISTING + ["--output", setup.old],
+                            stdin=subprocess.DEVNULL, capture_output=True, env=environment,
+                            check=False)
+    check(result.returncode == -signal.SIGTERM,
+          f"SIGTERM while flushing: exit status {result.returncode}, expected -{signal.SIGTERM}")
+    with open(setup.old, "rb") as file:
+        kept = file.read()
+    check(kept == old_bytes, f"SIGTERM while flushing: the old file holds {len(kept)} bytes, "
+                             f"not its {len(old_bytes)}")
+    left = sorted(os.listdir(setup.folder))
+    check(left == ["old.csv"], f"SIGTERM while flushing: the folder holds {left}")
+
+
 def device(setup):
     # Standard output named as a file is written to, not replaced.
     expected = run(setup.command + NEW_LISTING).stdout
@@ -183,6 +201,7 @@ CASES = {
     "missing_folder": missing_folder,
     "kept_permissions_and_link": kept_permissions_and_link,
     "device": device,
+    "signal_while_flushing": signal_while_flushing,
 }
 
 
