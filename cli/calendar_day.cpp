@@ -40,9 +40,14 @@ std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month) {
   return days;
 }
 
+std::string YearText(int year) {
+  char text[16];  // room for any int
+  std::snprintf(text, sizeof text, "%04d", year);
+  return text;
+}
+
 std::string FinnishDateText(calendar::Date date) {
-  return std::to_string(date.day) + '.' + std::to_string(date.month) + '.' +
-         std::to_string(date.year);
+  return std::to_string(date.day) + '.' + std::to_string(date.month) + '.' + YearText(date.year);
 }
 
 std::string IsoDateText(calendar::Date date) {

@@ -51,6 +51,8 @@ using calendar::kLastDayCount;
 // Days of one month in order.
 std::vector<CalendarDay> DaysOfMonth(const CalendarYear& year, int month);
 
+// A year with its four digits, as every output writes it: "2026", "0026".
+std::string YearText(int year);
 // "6.12.2026", the way dates are written in Finland.
 std::string FinnishDateText(calendar::Date date);
 // "2026-12-06".

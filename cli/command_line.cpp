@@ -2,16 +2,15 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -21,6 +20,7 @@
 #include "cli/day_range.h"
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
+#include "cli/file_replacement.h"
 #include "cli/ics_export.h"
 #include "cli/language.h"
 #include "cli/messages.h"
@@ -242,13 +242,23 @@ int BadUsage(std::ostream& err, std::string_view message) {
   return kExitUsage;
 }
 
-// What the command needs besides the request: today, the chosen format and colours,
+// The values of the options that are read before anything is shown.
+struct Values {
+  ExportFormat format = ExportFormat::kText;
+  ColorChoice color = ColorChoice::kAuto;
+  std::vector<std::string> names;       // of --name, without surrounding blanks
+  int day_count = 0;                    // of --days
+  IcsContent events;                    // of --events
+  std::vector<AnswerArgument> answers;  // of --answer
+};
+
+// What the command needs besides the request: today, the option values, the colours,
 // where output goes.
 struct Context {
   const Request& request;
   const Texts& texts;
   calendar::Date today;
-  ExportFormat format;
+  const Values& values;
   Style style;
   std::ostream& out;
   std::ostream& err;
@@ -292,23 +302,13 @@ std::optional<std::int64_t> CalendarStamp(const Context& context) {
 // Writes days in the chosen format other than text.
 int Export(const Context& context, const std::vector<CalendarDay>& days,
            std::optional<int> days_away = std::nullopt) {
-  ExportOptions options{{}, days_away};
-  if (context.format == ExportFormat::kIcs) {
+  ExportOptions options{context.values.events, days_away};
+  if (context.values.format == ExportFormat::kIcs) {
     const std::optional<std::int64_t> stamp = CalendarStamp(context);
     if (!stamp) return kExitUsage;
     options.ics.stamp = *stamp;
-    if (!context.request.events.empty()) options.ics.feasts = false;
-    for (const std::string& event : context.request.events) {
-      const std::optional<bool IcsContent::*> content = Chosen(kEvents, event);
-      if (!content) {
-        return BadUsage(context.err, NotAChoiceMessage(context.texts, "--events", event,
-                                                       ChoiceNames(kEvents, ", ")));
-      }
-      const auto member = *content;
-      options.ics.*member = true;
-    }
   }
-  WriteDays(context.out, days, context.format, options, context.texts);
+  WriteDays(context.out, days, context.values.format, options, context.texts);
   return kExitSuccess;
 }
 
@@ -316,7 +316,7 @@ int ShowDay(const Context& context) {
   const std::optional<calendar::Date> date = FirstDate(context);
   if (!date) return kExitUsage;
   const CalendarDay day = CalendarYear(date->year).Day(date->month, date->day);
-  if (context.format != ExportFormat::kText) return Export(context, {day});
+  if (context.values.format != ExportFormat::kText) return Export(context, {day});
   WriteDayReport(context.out, day, context.texts, context.style);
   return kExitSuccess;
 }
@@ -330,7 +330,7 @@ int ShowMonth(const Context& context) {
                               context.texts.what_month, context.texts.month_forms);
   if (!month) return kExitUsage;
   const CalendarYear year(month->year);
-  if (context.format != ExportFormat::kText) {
+  if (context.values.format != ExportFormat::kText) {
     return Export(context, DaysOfMonth(year, month->month));
   }
   WriteMonth(context.out, year, month->month, context.today, context.texts, context.style);
@@ -341,24 +341,16 @@ int ShowYear(const Context& context) {
   const std::string& text = *context.request.year;
   const std::optional<std::uint16_t> year =
       text.empty() ? context.today.year
-                   : Accepted(context, ReadYear(text), "--year", text, context.texts.what_year,
-                              context.texts.year_forms);
+                   : Accepted(context, ReadYear(text, context.today), "--year", text,
+                              context.texts.what_year, context.texts.year_forms);
   if (!year) return kExitUsage;
   return Export(context, DaysOfYear(CalendarYear(*year)));
 }
 
 int ShowDays(const Context& context) {
-  int count = 0;
-  const std::string& text = *context.request.days;
-  const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-  if (error != std::errc{} || last != text.data() + text.size() || count < 1 || count > kMostDays) {
-    return BadUsage(context.err,
-                    BadValueMessage(context.texts, "--days", text, context.texts.what_days,
-                                    context.texts.days_forms));
-  }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
-  return Export(context, DaysFrom(*first, count));
+  return Export(context, DaysFrom(*first, context.values.day_count));
 }
 
 // False for a name that neither list holds, reported with the close names.
@@ -371,7 +363,7 @@ bool Found(const Context& context, const std::string& name, const NameSearch& se
 
 int ShowNameDays(const Context& context) {
   bool all_found = true;
-  for (const std::string& name : context.request.names) {
+  for (const std::string& name : context.values.names) {
     const NameSearch search = FindNameDays(name);
     for (const NameDay& day : search.days) context.out << NameDayLine(day, context.texts) << '\n';
     all_found = Found(context, name, search) && all_found;
@@ -388,7 +380,7 @@ std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context
   }
   std::set<std::pair<int, int>> name_days;
   bool all_found = true;
-  for (const std::string& name : context.request.names) {
+  for (const std::string& name : context.values.names) {
     const NameSearch search = FindNameDays(name);
     for (const NameDay& day : search.days) name_days.emplace(day.month, day.day);
     all_found = Found(context, name, search) && all_found;
@@ -419,7 +411,7 @@ int ShowNext(const Context& context) {
                                               DateText(*first, context.texts)));
     return kExitNotFound;
   }
-  if (context.format != ExportFormat::kText) {
+  if (context.values.format != ExportFormat::kText) {
     return Export(context, {next->day}, next->days_away);
   }
   context.out << NextDayTitle(*kind, next->days_away, context.texts) << '\n';
@@ -428,17 +420,8 @@ int ShowNext(const Context& context) {
 }
 
 int HostPlugin(const Context& context) {
-  HostRequest host{*context.request.plugin, {}};
-  for (const std::string& text : context.request.answers) {
-    std::optional<AnswerArgument> answer = ParseAnswerArgument(text);
-    if (!answer) {
-      return BadUsage(context.err,
-                      BadValueMessage(context.texts, "--answer", text, context.texts.what_answer,
-                                      context.texts.answer_forms));
-    }
-    host.answers.push_back(std::move(*answer));
-  }
-  return RunReferenceHost(host, context.texts, context.out, context.err);
+  return RunReferenceHost({*context.request.plugin, context.values.answers}, context.texts,
+                          context.out, context.err);
 }
 
 int Show(const Context& context) {
@@ -452,26 +435,111 @@ int Show(const Context& context) {
   return ShowDay(context);
 }
 
+// A bad option value, found before anything is shown.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+template <typename Value, std::size_t kCount>
+Value ChosenOrRefused(const std::array<Choice<Value>, kCount>& choices,
+                      const std::optional<std::string>& name, std::string_view option,
+                      const Texts& texts) {
+  const std::optional<Value> chosen = Chosen(choices, name);
+  if (!chosen)
+    throw UsageError(NotAChoiceMessage(texts, option, *name, ChoiceNames(choices, ", ")));
+  return *chosen;
+}
+
+// The names of --name without the blanks around them, which no name has; an empty one
+// is no name to look for.
+std::vector<std::string> Names(const std::vector<std::string>& given, const Texts& texts) {
+  constexpr std::string_view kBlanks = " \t\n\r\v\f";
+  std::vector<std::string> names;
+  for (const std::string& name : given) {
+    const std::size_t first = name.find_first_not_of(kBlanks);
+    if (first == std::string::npos) throw UsageError(MissingValueMessage(texts, "--name"));
+    names.push_back(name.substr(first, name.find_last_not_of(kBlanks) - first + 1));
+  }
+  return names;
+}
+
+// --days N: a whole number from 1 to kMostDays.
+int DayCount(const std::string& text, const Texts& texts) {
+  int count = 0;
+  const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc{} || last != text.data() + text.size() || count < 1 || count > kMostDays) {
+    throw UsageError(BadValueMessage(texts, "--days", text, texts.what_days, texts.days_forms));
+  }
+  return count;
+}
+
+// The events of --events as the calendar's content; without any, the feasts alone.
+IcsContent Events(const std::vector<std::string>& names, const Texts& texts) {
+  IcsContent events;
+  if (!names.empty()) events.feasts = false;
+  for (const std::string& name : names) {
+    const auto member = ChosenOrRefused(kEvents, std::optional(name), "--events", texts);
+    events.*member = true;
+  }
+  return events;
+}
+
+std::vector<AnswerArgument> Answers(const std::vector<std::string>& texts_given,
+                                    const Texts& texts) {
+  std::vector<AnswerArgument> answers;
+  for (const std::string& text : texts_given) {
+    std::optional<AnswerArgument> answer = ParseAnswerArgument(text);
+    if (!answer) {
+      throw UsageError(
+          BadValueMessage(texts, "--answer", text, texts.what_answer, texts.answer_forms));
+    }
+    answers.push_back(std::move(*answer));
+  }
+  if (std::optional<std::string> problem = AnswersProblem(answers, texts)) {
+    throw UsageError(*problem);
+  }
+  return answers;
+}
+
+// An --output that can name no file: empty, or an existing folder.
+void CheckOutput(const std::string& path, const Texts& texts) {
+  if (path.empty()) throw UsageError(MissingValueMessage(texts, "--output"));
+  std::error_code error;
+  if (std::filesystem::is_directory(
+          std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())), error)) {
+    throw UsageError(Fill(texts.output_is_folder, {QuotedPath(path)}));
+  }
+}
+
+// Every option value read, so that a bad one is refused before anything is shown.
+Values ReadValues(const Request& request, const Texts& texts) {
+  if (request.lang && !TextsForCode(*request.lang)) {
+    throw UsageError(NotAChoiceMessage(texts, "--lang", *request.lang, LanguageCodes(", ")));
+  }
+  Values values;
+  values.color = ChosenOrRefused(kColorChoices, request.color, "--color", texts);
+  values.format = ChosenOrRefused(kFormats, request.format, "--format", texts);
+  values.names = Names(request.names, texts);
+  if (request.days) values.day_count = DayCount(*request.days, texts);
+  values.events = Events(request.events, texts);
+  values.answers = Answers(request.answers, texts);
+  if (request.output) CheckOutput(*request.output, texts);
+  return values;
+}
+
 int Run(const Request& request, const Texts& texts, std::ostream& out, std::ostream& err) {
   if (const std::optional<std::string> problem = CombinationProblem(request, texts)) {
     return BadUsage(err, *problem);
   }
-  if (request.lang && !TextsForCode(*request.lang)) {
-    return BadUsage(err, NotAChoiceMessage(texts, "--lang", *request.lang, LanguageCodes(", ")));
+  try {
+    const Values values = ReadValues(request, texts);
+    calendar::Date today;
+    calendar::RefreshCurrentDate(today);
+    return Show({request, texts, today, values, StyleForStandardOutput(values.color), out, err});
+  } catch (const UsageError& error) {
+    return BadUsage(err, error.what());
   }
-  const std::optional<ColorChoice> color = Chosen(kColorChoices, request.color);
-  if (!color) {
-    return BadUsage(
-        err, NotAChoiceMessage(texts, "--color", *request.color, ChoiceNames(kColorChoices, ", ")));
-  }
-  const std::optional<ExportFormat> format = Chosen(kFormats, request.format);
-  if (!format) {
-    return BadUsage(
-        err, NotAChoiceMessage(texts, "--format", *request.format, ChoiceNames(kFormats, ", ")));
-  }
-  calendar::Date today;
-  calendar::RefreshCurrentDate(today);
-  return Show({request, texts, today, *format, StyleForStandardOutput(*color), out, err});
 }
 
 // Parses the arguments into `request`: nothing when the command is to run, else the exit
@@ -499,15 +567,9 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, const Texts&
 // The output goes to --output FILE in one piece, and only when all of it was made.
 int WriteFile(const std::string& path, const std::string& bytes, const Texts& texts,
               std::ostream& err) {
-  std::ofstream file(std::filesystem::path(reinterpret_cast<const char8_t*>(path.c_str())),
-                     std::ios::binary | std::ios::trunc);
-  if (file) file << bytes;
-  if (file) file.close();
-  if (file) return kExitSuccess;
-  const int error = errno;
-  ReportError(err,
-              FileWriteFailureMessage(
-                  texts, path, error ? std::generic_category().message(error) : "unknown error"));
+  const std::optional<std::string> failure = ReplaceFileContents(path, bytes);
+  if (!failure) return kExitSuccess;
+  ReportError(err, FileWriteFailureMessage(texts, path, *failure));
   return kExitWriteFailure;
 }
 

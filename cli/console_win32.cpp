@@ -19,18 +19,10 @@
 #include <streambuf>
 
 #include "cli/console.h"
+#include "cli/windows_files.h"
 
 namespace kelotarhu::cli {
 namespace {
-
-std::string Utf8FromWide(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-  out.pop_back();  // the terminating zero
-  return out;
-}
 
 // How many bytes at the end of `text` begin a UTF-8 character that is not complete yet.
 std::size_t IncompleteTail(std::string_view text) {

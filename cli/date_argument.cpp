@@ -3,8 +3,10 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/calendar_day.h"
@@ -23,6 +25,12 @@ constexpr Field kYearField{1, 5};
 constexpr Field kMonthOrDayField{1, 2};
 constexpr Field kOffsetField{1, 7};  // enough to cross the whole calendar
 
+// A number read from a field, and its digits as written.
+struct Number {
+  int value;
+  std::string_view digits;
+};
+
 std::optional<int> ReadNumber(std::string_view part, Field field) {
   if (part.size() < field.min_digits || part.size() > field.max_digits) return std::nullopt;
   int value = 0;
@@ -33,22 +41,22 @@ std::optional<int> ReadNumber(std::string_view part, Field field) {
 
 // Splits `text` at every `separator` and reads each part as a number whose digit
 // count `fields` allows; nothing unless every part is such a number.
-std::optional<std::vector<int>> ReadFields(std::string_view text, char separator,
-                                           const std::vector<Field>& fields) {
-  std::vector<int> values;
+std::optional<std::vector<Number>> ReadFields(std::string_view text, char separator,
+                                              const std::vector<Field>& fields) {
+  std::vector<Number> values;
   for (const Field& field : fields) {
     const std::size_t end = values.size() + 1 < fields.size() ? text.find(separator) : text.size();
     if (end == std::string_view::npos) return std::nullopt;
     const std::optional<int> value = ReadNumber(text.substr(0, end), field);
     if (!value) return std::nullopt;
-    values.push_back(*value);
+    values.push_back({*value, text.substr(0, end)});
     text.remove_prefix(end == text.size() ? end : end + 1);
   }
   return values;
 }
 
 struct Ymd {
-  int year;
+  Number year;  // no digits: this year
   int month;
   int day;
 };
@@ -58,18 +66,50 @@ std::optional<Ymd> ReadDayOfThisYear(std::string_view text, int this_year) {
   if (text.ends_with('.')) text.remove_suffix(1);
   const auto fields = ReadFields(text, '.', {kMonthOrDayField, kMonthOrDayField});
   if (!fields) return std::nullopt;
-  return Ymd{this_year, (*fields)[1], (*fields)[0]};
+  return Ymd{{this_year, {}}, (*fields)[1].value, (*fields)[0].value};
 }
 
 std::optional<Ymd> ReadDateFields(std::string_view text, int this_year) {
   if (const auto iso = ReadFields(text, '-', {kYearField, kMonthOrDayField, kMonthOrDayField})) {
-    return Ymd{(*iso)[0], (*iso)[1], (*iso)[2]};
+    return Ymd{(*iso)[0], (*iso)[1].value, (*iso)[2].value};
   }
   if (const auto finnish =
           ReadFields(text, '.', {kMonthOrDayField, kMonthOrDayField, kYearField})) {
-    return Ymd{(*finnish)[2], (*finnish)[1], (*finnish)[0]};
+    return Ymd{(*finnish)[2], (*finnish)[1].value, (*finnish)[0].value};
   }
   return ReadDayOfThisYear(text, this_year);
+}
+
+// A year is written in full: "26" could be 1926, 2026 or the year 26 itself.
+constexpr std::size_t kFullYearDigits = 4;
+
+// The year from 1 to 9999 nearest `this_year` whose last digits are `year`'s: 26 in
+// 2026 is 2026, 99 is 1999.
+int NearestYearEndingSo(const Number& year, int this_year) {
+  int modulus = 1;
+  for (std::size_t digit = 0; digit < year.digits.size(); ++digit) modulus *= 10;
+  const int in_this_period = this_year - this_year % modulus + year.value;
+  int nearest = 0;
+  for (const int candidate : {in_this_period - modulus, in_this_period, in_this_period + modulus}) {
+    const bool in_calendar = candidate >= 1 && candidate <= 9999;
+    if (in_calendar &&
+        (nearest == 0 || std::abs(candidate - this_year) < std::abs(nearest - this_year))) {
+      nearest = candidate;
+    }
+  }
+  return nearest == 0 ? modulus : nearest;
+}
+
+// A year of one to three digits in `text`, refused with `text` as it would be with the
+// nearest such year in full.
+std::optional<DateProblem> ShortYearProblem(std::string_view text, const Number& year,
+                                            int this_year) {
+  if (year.digits.empty() || year.digits.size() >= kFullYearDigits) return std::nullopt;
+  const int full_year = NearestYearEndingSo(year, this_year);
+  std::string in_full(text);
+  in_full.replace(static_cast<std::size_t>(year.digits.data() - text.data()), year.digits.size(),
+                  YearText(full_year));
+  return DateProblem{DateProblem::kShortYear, full_year, 0, std::move(in_full)};
 }
 
 // Days from today named by a word, in the three languages of the tool. Compared after
@@ -143,19 +183,20 @@ Reading<calendar::Date> ReadDate(std::string_view text, calendar::Date today) {
   if (const std::optional<int> offset = DayOffset(text)) return DateOfOffset(today, *offset);
   const std::optional<Ymd> ymd = ReadDateFields(text, today.year);
   if (!ymd) return DateProblem{};
-  if (const auto problem = MonthProblem(ymd->year, ymd->month)) return *problem;
-  if (!calendar::DateIsValid(ymd->year, ymd->month, ymd->day)) {
+  if (auto problem = ShortYearProblem(text, ymd->year, today.year)) return std::move(*problem);
+  const int year = ymd->year.value;
+  if (const auto problem = MonthProblem(year, ymd->month)) return *problem;
+  if (!calendar::DateIsValid(year, ymd->month, ymd->day)) {
     const bool leap_day = ymd->month == 2 && ymd->day == 29;
-    return DateProblem{leap_day ? DateProblem::kNotLeapYear : DateProblem::kNoSuchDay, ymd->year,
+    return DateProblem{leap_day ? DateProblem::kNotLeapYear : DateProblem::kNoSuchDay, year,
                        ymd->month};
   }
-  return calendar::Date{static_cast<std::uint16_t>(ymd->year),
-                        static_cast<std::uint16_t>(ymd->month),
+  return calendar::Date{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(ymd->month),
                         static_cast<std::uint16_t>(ymd->day)};
 }
 
 Reading<calendar::MonthOfYear> ReadMonth(std::string_view text, calendar::Date today) {
-  std::optional<std::vector<int>> fields = ReadFields(text, '-', {kYearField, kMonthOrDayField});
+  std::optional<std::vector<Number>> fields = ReadFields(text, '-', {kYearField, kMonthOrDayField});
   if (fields) {
     std::swap((*fields)[0], (*fields)[1]);  // month first, as in the other forms
   } else {
@@ -163,20 +204,23 @@ Reading<calendar::MonthOfYear> ReadMonth(std::string_view text, calendar::Date t
   }
   if (!fields) {
     fields = ReadFields(text, '.', {kMonthOrDayField});
-    if (fields) fields->push_back(today.year);
+    if (fields) fields->push_back({today.year, {}});
   }
   if (!fields) return DateProblem{};
-  const int month = (*fields)[0];
-  const int year = (*fields)[1];
+  if (auto problem = ShortYearProblem(text, (*fields)[1], today.year)) return std::move(*problem);
+  const int month = (*fields)[0].value;
+  const int year = (*fields)[1].value;
   if (const auto problem = MonthProblem(year, month)) return *problem;
   return calendar::MonthOfYear{static_cast<std::uint8_t>(month), static_cast<std::uint16_t>(year)};
 }
 
-Reading<std::uint16_t> ReadYear(std::string_view text) {
+Reading<std::uint16_t> ReadYear(std::string_view text, calendar::Date today) {
   const auto fields = ReadFields(text, '-', {kYearField});
   if (!fields) return DateProblem{};
-  if (const auto problem = MonthProblem((*fields)[0], 1)) return *problem;
-  return static_cast<std::uint16_t>((*fields)[0]);
+  if (auto problem = ShortYearProblem(text, (*fields)[0], today.year)) return std::move(*problem);
+  const int year = (*fields)[0].value;
+  if (const auto problem = MonthProblem(year, 1)) return *problem;
+  return static_cast<std::uint16_t>(year);
 }
 
 }  // namespace kelotarhu::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -19,10 +20,12 @@ struct DateProblem {
     kNoSuchDay,       // a day the month does not have
     kNotLeapYear,     // 29 February of a common year
     kBeyondCalendar,  // an offset from today that leaves the years 1 to 9999
+    kShortYear,       // a year of one to three digits, which could mean more than one year
   };
   Kind kind = kUnreadable;
-  int year = 0;
+  int year = 0;  // of a short year: the year nearest today that it could mean
   int month = 0;
+  std::string written_in_full{};  // of a short year: the text with that year in full
 
   friend bool operator==(const DateProblem&, const DateProblem&) = default;
 };
@@ -31,13 +34,14 @@ template <typename Value>
 using Reading = std::variant<Value, DateProblem>;
 
 // Today; tomorrow; yesterday (also in Finnish and Swedish, any case); +N or -N days
-// from today; D.M. (this year), D.M.YYYY or YYYY-MM-DD.
+// from today; D.M. (this year), D.M.YYYY or YYYY-MM-DD. Every year has four digits,
+// leading zeros included (0026).
 Reading<calendar::Date> ReadDate(std::string_view text, calendar::Date today);
 
 // M (this year's), M.YYYY or YYYY-MM.
 Reading<calendar::MonthOfYear> ReadMonth(std::string_view text, calendar::Date today);
 
 // YYYY, from 1 to 9999.
-Reading<std::uint16_t> ReadYear(std::string_view text);
+Reading<std::uint16_t> ReadYear(std::string_view text, calendar::Date today);
 
 }  // namespace kelotarhu::cli

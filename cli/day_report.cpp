@@ -45,7 +45,7 @@ std::string DateText(calendar::Date date, const Texts& texts) {
   if (!texts.month_names_in_dates) return FinnishDateText(date);
   return std::to_string(date.day) + ' ' +
          std::string(texts.months[static_cast<std::size_t>(date.month - 1)]) + ' ' +
-         std::to_string(date.year);
+         YearText(date.year);
 }
 
 std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style) {

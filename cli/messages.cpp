@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/calendar_day.h"
 #include "cli/language.h"
 
 namespace kelotarhu::cli {
@@ -22,12 +23,14 @@ std::string DateProblemReason(const Texts& texts, const DateProblem& problem) {
       const int days = calendar::MonthLength(
           {static_cast<std::uint8_t>(problem.month), static_cast<std::uint16_t>(problem.year)});
       return Fill(texts.no_such_day, {texts.months[static_cast<std::size_t>(problem.month - 1)],
-                                      std::to_string(problem.year), std::to_string(days)});
+                                      YearText(problem.year), std::to_string(days)});
     }
     case DateProblem::kNotLeapYear:
-      return Fill(texts.not_leap_year, {std::to_string(problem.year)});
+      return Fill(texts.not_leap_year, {YearText(problem.year)});
     case DateProblem::kBeyondCalendar:
       return std::string(texts.beyond_calendar);
+    case DateProblem::kShortYear:
+      break;
   }
   return {};
 }
@@ -150,6 +153,10 @@ std::string DateProblemMessage(const Texts& texts, std::string_view name, std::s
                                const DateProblem& problem) {
   if (problem.kind == DateProblem::kUnreadable) {
     return BadValueMessage(texts, name, value, what, forms);
+  }
+  // Only digits and separators: shown as they are, beside the same with the year in full.
+  if (problem.kind == DateProblem::kShortYear) {
+    return Fill(texts.short_year, {value, problem.written_in_full});
   }
   return Fill(texts.date_problem, {name, Quoted(value), what, DateProblemReason(texts, problem)});
 }

@@ -24,7 +24,7 @@ void WriteLine(std::ostream& out, std::string line) {
 
 void WriteTitle(std::ostream& out, int month, std::uint16_t year, const Texts& texts) {
   const std::string title =
-      Capitalised(texts.months[static_cast<std::size_t>(month - 1)]) + ' ' + std::to_string(year);
+      Capitalised(texts.months[static_cast<std::size_t>(month - 1)]) + ' ' + YearText(year);
   out << std::string((kGridColumns - Columns(title)) / 2, ' ') << title << '\n';
   std::string header = PadLeft(texts.week_abbreviation, kWeekColumns);
   for (const std::string_view weekday : texts.weekday_abbreviations) {

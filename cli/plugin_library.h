@@ -29,6 +29,8 @@ class CrashWatch {
  public:
   explicit CrashWatch(std::string_view message);
   ~CrashWatch();
+  // From now on a crash is taken for what `message` tells; the watch goes on unbroken.
+  void Retell(std::string_view message);
   CrashWatch(const CrashWatch&) = delete;
   CrashWatch& operator=(const CrashWatch&) = delete;
 };

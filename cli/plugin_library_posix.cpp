@@ -108,6 +108,9 @@ CrashWatch::CrashWatch(std::string_view message) {
 
 CrashWatch::~CrashWatch() { watching = 0; }
 
+// Only this program's code runs meanwhile: nothing to crash while the message changes.
+void CrashWatch::Retell(std::string_view message) { crash_message.Prepare(message); }
+
 PluginLibrary::PluginLibrary(const std::string& path, const Texts& texts)
     : texts_(texts), handle_(Load(path, texts)) {}
 

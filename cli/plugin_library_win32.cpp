@@ -7,6 +7,7 @@
 #include "cli/language.h"
 #include "cli/messages.h"
 #include "cli/plugin_library.h"
+#include "cli/windows_files.h"
 
 namespace kelotarhu::cli {
 namespace {
@@ -67,49 +68,6 @@ void InstallCrashFilter() {
   previous_filter = SetUnhandledExceptionFilter(OnUnhandledException);
 }
 
-// UTF-8 to UTF-16, forward slashes turned into the backslashes LoadLibrary expects.
-std::wstring WindowsPath(const std::string& path) {
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(), size);
-  for (wchar_t& c : wide) {
-    if (c == L'/') c = L'\\';
-  }
-  return wide;
-}
-
-std::string SystemMessage(DWORD error) {
-  char* text = nullptr;
-  const DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message = "error " + std::to_string(error);
-  if (length > 0) {
-    std::string_view system_text(text, length);
-    while (!system_text.empty() && (system_text.back() == '\n' || system_text.back() == '\r' ||
-                                    system_text.back() == ' ')) {
-      system_text.remove_suffix(1);
-    }
-    message.append(": ").append(system_text);
-  }
-  LocalFree(text);
-  return message;
-}
-
-// A file on a disk, not a folder, a pipe or a device. Opened without access rights,
-// which neither waits nor changes anything.
-bool IsRegularFile(const std::wstring& path, DWORD attributes) {
-  if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return false;
-  const HANDLE file =
-      CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return true;  // LoadLibrary reports why it cannot
-  const bool on_disk = GetFileType(file) == FILE_TYPE_DISK;
-  CloseHandle(file);
-  return on_disk;
-}
-
 void* Load(const std::string& path, const Texts& texts) {
   const std::wstring windows_path = WindowsPath(path);
   const DWORD attributes = GetFileAttributesW(windows_path.c_str());
@@ -124,7 +82,10 @@ void* Load(const std::string& path, const Texts& texts) {
   const CrashWatch watch(Fill(texts.crashed, {texts.while_loading}));
   HMODULE module = LoadLibraryW(windows_path.c_str());
   if (!module) {
-    throw PluginError(Fill(texts.not_a_library, {QuotedPath(path), SystemMessage(GetLastError())}));
+    const std::size_t name_start = path.find_last_of("/\\:") + 1;  // 0 without a folder
+    throw PluginError(
+        Fill(texts.not_a_library,
+             {QuotedPath(path), SystemMessage(GetLastError(), path.substr(name_start))}));
   }
   return module;
 }
@@ -138,6 +99,9 @@ CrashWatch::CrashWatch(std::string_view message) {
 }
 
 CrashWatch::~CrashWatch() { watching = 0; }
+
+// Only this program's code runs meanwhile: nothing to crash while the message changes.
+void CrashWatch::Retell(std::string_view message) { crash_message.Prepare(message); }
 
 PluginLibrary::PluginLibrary(const std::string& path, const Texts& texts)
     : texts_(texts), handle_(Load(path, texts)) {}

@@ -135,23 +135,15 @@ struct DisplayFunction {
   Answers answers;
 };
 
-Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgument>& given,
-                   const Texts& texts) {
+// The default answers with those given in their place; the given ones fit (AnswersProblem
+// found nothing), and the function asks as many questions as this host passes answers.
+Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgument>& given) {
   Answers answers;
   for (const Question& question : function.questions) answers.push_back(question.default_answer);
   for (const AnswerArgument& argument : given) {
     if (argument.function != function.name) continue;
-    if (argument.answers.size() > answers.size()) {
-      throw AnswerError(
-          Fill(texts.too_many_answers, {std::to_string(argument.answers.size()), function.name,
-                                        std::to_string(answers.size())}));
-    }
     for (std::size_t i = 0; i < argument.answers.size(); ++i) {
-      std::optional<std::string> answer = Windows1252FromUtf8(argument.answers[i]);
-      if (!answer) {
-        throw AnswerError(Fill(texts.answer_outside_windows_1252, {function.name}));
-      }
-      answers[i] = std::move(*answer);
+      answers[i] = Windows1252FromUtf8(argument.answers[i]).value_or("");
     }
   }
   return answers;
@@ -211,12 +203,16 @@ class HostRun {
     err_.flush();
   }
 
-  // One call into the plug-in: everything printed goes out before it, and a crash in
-  // it is reported with the call ("dllstartup").
+  // The watch over one call into the plug-in: everything printed goes out before it,
+  // and a crash in it is reported with the call ("dllstartup").
+  CrashWatch WatchOver(std::string_view call) {
+    Flush();
+    return CrashWatch(Fill(texts_.crashed, {Fill(texts_.in_call, {call})}));
+  }
+
   template <typename Function, typename... Arguments>
   auto Call(std::string_view call, Function function, Arguments... arguments) {
-    Flush();
-    const CrashWatch watch(Fill(texts_.crashed, {Fill(texts_.in_call, {call})}));
+    const CrashWatch watch = WatchOver(call);
     return function(arguments...);
   }
 
@@ -232,8 +228,13 @@ class HostRun {
     return std::string(text, length);
   }
 
+  // A call that returns a text, and the text read: a fault while reading it (a text
+  // that runs into memory no one may read) is reported as the call's.
   std::string CallForText(const std::string& call, auto function, auto... arguments) {
-    return Returned(Call(call, function, arguments...), call);
+    CrashWatch watch = WatchOver(call);
+    const char* text = function(arguments...);
+    watch.Retell(Fill(texts_.unreadable_text, {call}));
+    return Returned(text, call);
   }
 
  public:
@@ -268,7 +269,7 @@ class HostRun {
     }
     CheckAnswersNameFunctions(request_.answers, functions, texts_);
     for (DisplayFunction& function : functions) {
-      function.answers = AnswersFor(function, request_.answers, texts_);
+      function.answers = AnswersFor(function, request_.answers);
     }
     return functions;
   }
@@ -315,8 +316,36 @@ class HostRun {
 
 }  // namespace
 
+std::optional<std::string> AnswersProblem(const std::vector<AnswerArgument>& answers,
+                                          const Texts& texts) {
+  for (const AnswerArgument& argument : answers) {
+    const DisplayCall* call = CallOf(argument.function);
+    if (!call) {
+      std::string names;
+      for (const DisplayCall& known : kDisplayCalls) {
+        names.append(names.empty() ? "" : ", ").append(known.name);
+      }
+      return NotAChoiceMessage(texts, "--answer", argument.function, names);
+    }
+    if (argument.answers.size() > call->answer_count) {
+      return Fill(texts.too_many_answers, {std::to_string(argument.answers.size()),
+                                           argument.function, std::to_string(call->answer_count)});
+    }
+    for (const std::string& answer : argument.answers) {
+      if (!Windows1252FromUtf8(answer)) {
+        return Fill(texts.answer_outside_windows_1252, {argument.function});
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 int RunReferenceHost(const HostRequest& request, const Texts& texts, std::ostream& out,
                      std::ostream& err) {
+  if (const std::optional<std::string> problem = AnswersProblem(request.answers, texts)) {
+    ReportError(err, *problem);
+    return kExitUsage;
+  }
   try {
     HostRun(request, texts, out, err).Run();
     return kExitSuccess;

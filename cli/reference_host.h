@@ -2,6 +2,7 @@
 // a host application does, printing what such a host would show.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,6 +16,12 @@ struct HostRequest {
   std::string plugin_path;              // UTF-8
   std::vector<AnswerArgument> answers;  // overrides of the default answers
 };
+
+// What is wrong with answers given for the plug-in's display functions, seen before any
+// plug-in is loaded: an answer for a function this host does not call, more answers
+// than the function takes, or a character that Windows-1252 lacks; nothing when they fit.
+std::optional<std::string> AnswersProblem(const std::vector<AnswerArgument>& answers,
+                                          const Texts& texts);
 
 // Returns the exit status: 0, 1 when the plug-in cannot be used or breaks the host
 // contract (a null or over-long text, a malformed function list or descriptor, a failed

@@ -103,6 +103,7 @@ struct Texts {
   std::string_view no_such_day;    // {month name} {year} {days}
   std::string_view not_leap_year;  // {year}
   std::string_view beyond_calendar;
+  std::string_view short_year;           // {value} {value with the year in full}
   std::string_view unknown_option;       // {option}
   std::string_view unexpected_argument;  // {argument}
   std::string_view conflict;             // {option} {other option}
@@ -116,6 +117,7 @@ struct Texts {
   std::string_view no_next_day;          // {kind} {date}
   std::string_view write_failure;        // {reason}
   std::string_view file_write_failure;   // {file} {reason}
+  std::string_view output_is_folder;     // {file}
   std::string_view usage_hint;           // the line after a bad usage
 
   // The reference host's messages (--plugin); its trace of the calls is the same in
@@ -133,6 +135,7 @@ struct Texts {
   std::string_view function_unknown;             // {function}
   std::string_view null_text;                    // {call}
   std::string_view text_too_long;                // {call} {limit}
+  std::string_view unreadable_text;              // {call}
   std::string_view failed_start;                 // {count}
   std::string_view malformed_descriptor;         // {call} {descriptor}
   std::string_view question_count;               // {call} {count} {function} {count}

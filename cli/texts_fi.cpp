@@ -119,7 +119,8 @@ const Texts kFinnishTexts = {
     .no_such_month = "kuukautta {} ei ole",
     .no_such_day = "{}ssa {} on {} päivää",
     .not_leap_year = "{} ei ole karkausvuosi",
-    .beyond_calendar = "kalenteri ulottuu päivästä 1.1.1 päivään 31.12.9999",
+    .beyond_calendar = "kalenteri ulottuu päivästä 1.1.0001 päivään 31.12.9999",
+    .short_year = "{}: kirjoita vuosi kokonaan, esimerkiksi {}",
     .unknown_option = "tuntematon valitsin {}",
     .unexpected_argument = "odottamaton argumentti {} (päivämääriä voi olla vain yksi)",
     .conflict = "{} ja {} eivät käy yhdessä",
@@ -134,6 +135,7 @@ const Texts kFinnishTexts = {
         "--next {}: päivästä {} kalenterin loppuun, 31.12.9999, ei ole yhtään sellaista päivää",
     .write_failure = "tulostetta ei voi kirjoittaa: {}",
     .file_write_failure = "tiedostoon {} ei voi kirjoittaa: {}",
+    .output_is_folder = "--output {} on kansio; anna tiedoston nimi",
     .usage_hint = "Katso 'kelotarhu --help'.",
     .no_such_file = "tiedostoa ei ole: {}",
     .not_a_regular_file = "ei tavallinen tiedosto: {}",
@@ -149,6 +151,7 @@ const Texts kFinnishTexts = {
     .null_text = "{} palautti nollaosoittimen",
     .text_too_long =
         "{} palautti tekstin, joka on pidempi kuin {}; tämä isäntä ei ota pidempää tekstiä",
+    .unreadable_text = "{} palautti tekstin, jota ei voi lukea",
     .failed_start =
         "dllstartup palautti arvon {}, ei käynnistyskertoja (1 tai enemmän): "
         "käynnistys epäonnistui",

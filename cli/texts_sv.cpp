@@ -119,7 +119,8 @@ const Texts kSwedishTexts = {
     .no_such_month = "det finns ingen månad {}",
     .no_such_day = "{} {} har {} dagar",
     .not_leap_year = "{} är inget skottår",
-    .beyond_calendar = "kalendern går från 1.1.1 till 31.12.9999",
+    .beyond_calendar = "kalendern går från 1.1.0001 till 31.12.9999",
+    .short_year = "{}: skriv året fullt ut, till exempel {}",
     .unknown_option = "okänt alternativ {}",
     .unexpected_argument = "oväntat argument {} (högst ett datum)",
     .conflict = "{} och {} kan inte användas tillsammans",
@@ -133,6 +134,7 @@ const Texts kSwedishTexts = {
     .no_next_day = "--next {}: ingen sådan dag från {} till kalenderns slut, 31.12.9999",
     .write_failure = "utdata kan inte skrivas: {}",
     .file_write_failure = "{} kan inte skrivas: {}",
+    .output_is_folder = "--output {} är en mapp; ange en fil",
     .usage_hint = "Se 'kelotarhu --help'.",
     .no_such_file = "filen finns inte: {}",
     .not_a_regular_file = "inte en vanlig fil: {}",
@@ -148,6 +150,7 @@ const Texts kSwedishTexts = {
         "init nämner visningsfunktionen {}, vars argument den här värden inte känner",
     .null_text = "{} returnerade en nollpekare",
     .text_too_long = "{} returnerade en text längre än {}; den här värden tar ingen längre text",
+    .unreadable_text = "{} returnerade en text som inte kan läsas",
     .failed_start =
         "dllstartup returnerade {}, inte ett antal starter (1 eller fler): starten "
         "misslyckades",

@@ -30,7 +30,10 @@ add_custom_command(
   DEPENDS ${kelotarhu_deb_docs}/changelog
   WORKING_DIRECTORY ${kelotarhu_deb_docs}
   VERBATIM)
-add_custom_target(kelotarhu_deb_changelog ALL DEPENDS ${kelotarhu_deb_docs}/changelog.gz)
+# Made with the program, as the manual page is: a build of the kelotarhu target alone
+# (the tool preset's) leaves a tree that cpack and `cmake --install` can package.
+add_custom_target(kelotarhu_deb_changelog DEPENDS ${kelotarhu_deb_docs}/changelog.gz)
+add_dependencies(kelotarhu kelotarhu_deb_changelog)
 
 install(FILES ${kelotarhu_deb_docs}/copyright ${kelotarhu_deb_docs}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelotarhu COMPONENT debian EXCLUDE_FROM_ALL)

@@ -30,6 +30,9 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/third-party.copyright ${kelotarhu_packa
 
 # One component, so that install rules of other parts of the build stay out of the zip.
 set(kelotarhu_package_component kelotarhu_package)
+# The zip holds the flag image: made with the program, so that a build of the kelotarhu
+# target alone leaves a tree that cpack can package.
+add_dependencies(kelotarhu kelotarhu_flag_gif)
 # Only the programs themselves: the DLL's import library stays out of the component.
 install(TARGETS kelotarhu RUNTIME DESTINATION . COMPONENT ${kelotarhu_package_component})
 install(TARGETS Kelotarhu RUNTIME DESTINATION plugins COMPONENT ${kelotarhu_package_component})

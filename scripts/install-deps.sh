@@ -11,6 +11,8 @@
 #   install-deps.sh --tool   only what building the kelotarhu tool needs
 #
 # Runs apt as root, or through sudo for another user; asks for nothing when nothing lacks.
+# Indexes that apt-get update cannot fetch are passed over in one line; only an install
+# that fails stops it, with one line naming the packages missing and apt's first error.
 set -euo pipefail
 
 tool_packages=(cmake ninja-build g++ python3 libcli11-dev nlohmann-json3-dev)
@@ -55,6 +57,22 @@ echo "install-deps: installing ${need[*]}"
 if [[ " ${need[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi
-as_root apt-get update -qq
-as_root env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends "${need[@]}" >/dev/null
+# Apt's own output is long; it is kept for the one line that says what went wrong.
+apt_log=$(mktemp)
+trap 'rm -f "$apt_log"' EXIT
+# A mirror in the middle of a sync fails some indexes; the others still serve.
+if ! as_root apt-get update -qq >"$apt_log" 2>&1; then
+  echo "install-deps: some package indexes could not be updated; installing from what is there" >&2
+fi
+if ! as_root env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends "${need[@]}" \
+  >"$apt_log" 2>&1; then
+  missing=()
+  for pkg in "${need[@]}"; do
+    have_pkg "$pkg" || missing+=("$pkg")
+  done
+  first_error=$(grep -m 1 '^E: ' "$apt_log" || true)
+  echo "install-deps: could not install ${missing[*]:-${need[*]}}:" \
+    "${first_error:-apt-get install failed}" >&2
+  exit 1
+fi

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Makes the Debian package of the kelotarhu tool with CPack, checks its control fields
 and files, unpacks it and runs the packed program, and has lintian check it: any error
-of lintian's fails.
+of lintian's fails. The build folder is first brought up to date as the tool preset
+builds it, the kelotarhu target alone, after the package's own files are removed: what
+CPack packs must be made by that build, not only by the `package` target.
 
-Usage: check_deb.py CPACK BUILD_FOLDER VERSION
+Usage: check_deb.py CMAKE CPACK BUILD_FOLDER VERSION
 """
 import glob
 import os
@@ -29,6 +31,12 @@ def run(command):
     if result.returncode != 0:
         sys.exit(f"{' '.join(command)} failed:\n{result.stdout}{result.stderr}")
     return result.stdout
+
+
+def build_program_alone(cmake, build_folder):
+    for made in glob.glob(os.path.join(build_folder, "deb", "*.gz")):
+        os.remove(made)
+    run([cmake, "--build", build_folder, "--target", "kelotarhu"])
 
 
 def make_package(cpack, build_folder, folder):
@@ -75,9 +83,10 @@ def check_lintian(package):
 
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
-    cpack, build_folder, version = sys.argv[1:]
+    cmake, cpack, build_folder, version = sys.argv[1:]
+    build_program_alone(cmake, build_folder)
     with tempfile.TemporaryDirectory() as folder:
         package = make_package(cpack, build_folder, os.path.join(folder, "cpack"))
         check_control(package, version)

@@ -61,7 +61,9 @@ USAGE_CASES = [
     (["--month", "13.2026"], '--month "13.2026" is not a month: there is no month 13'),
     (["--month", "june"], '--month "june" is not a month; '
                           "write it as YYYY-MM (2026-12), M.YYYY (12.2026) or M (this year's)"),
-    (["--year", "0"], '--year "0" is not a year: the calendar holds the years 1 to 9999'),
+    (["--year", "0000"], '--year "0000" is not a year: the calendar holds the years 1 to 9999'),
+    (["5.4.26"], "5.4.26: write the year in full, for example 5.4.2026"),
+    (["--month", "4.26"], "4.26: write the year in full, for example 4.2026"),
     (["--days", "0"], '--days "0" is not a number of days; '
                       "write it as a whole number from 1 to 10000"),
     # Control characters shown as escapes, on one line.

@@ -77,8 +77,9 @@ TEST(ReadDate, WholeDatesAndDatesOfThisYear) {
       {"6.12.", {2026, 12, 9}, {2026, 12, 6}},       {"6.12", {2026, 12, 9}, {2026, 12, 6}},
       {"1.1.", {2026, 12, 31}, {2026, 1, 1}},  // this year's, not the coming one
       {"29.2.", {2028, 1, 1}, {2028, 2, 29}},        {"06.12.1917", {2026, 12, 9}, {1917, 12, 6}},
-      {"2026-12-06", {2026, 12, 9}, {2026, 12, 6}},  {"1.1.1", {2026, 12, 9}, {1, 1, 1}},
+      {"2026-12-06", {2026, 12, 9}, {2026, 12, 6}},  {"1.1.0001", {2026, 12, 9}, {1, 1, 1}},
       {"9999-12-31", {2026, 12, 9}, {9999, 12, 31}}, {"29.2.2000", {2026, 12, 9}, {2000, 2, 29}},
+      {"5.4.0026", {2026, 12, 9}, {26, 4, 5}},       {"0026-04-05", {2026, 12, 9}, {26, 4, 5}},
   };
   for (const DateCase& date : kCases) {
     SCOPED_TRACE(date.text);
@@ -106,7 +107,7 @@ TEST(ReadDate, SaysWhyADateDoesNotExist) {
       {"32.1.", {DateProblem::kNoSuchDay, 2027, 1}},
       {"2026-13-01", {DateProblem::kNoSuchMonth, 2026, 13}},
       {"1.0.", {DateProblem::kNoSuchMonth, 2027, 0}},
-      {"0-01-01", {DateProblem::kYearOutOfRange, 0, 1}},
+      {"0000-01-01", {DateProblem::kYearOutOfRange, 0, 1}},
       {"1.1.10000", {DateProblem::kYearOutOfRange, 10000, 1}},
       {"-741000", {DateProblem::kBeyondCalendar}},
       {"+2914000", {DateProblem::kBeyondCalendar}},
@@ -146,8 +147,11 @@ TEST(ReadMonth, ThisYearsMonthAndWholeMonths) {
     int month;
     int year;
   };
-  constexpr MonthCase kCases[] = {
-      {"6", 6, 2026}, {"06", 6, 2026}, {"12.2027", 12, 2027}, {"2027-01", 1, 2027}, {"1.1", 1, 1}};
+  constexpr MonthCase kCases[] = {{"6", 6, 2026},
+                                  {"06", 6, 2026},
+                                  {"12.2027", 12, 2027},
+                                  {"2027-01", 1, 2027},
+                                  {"1.0001", 1, 1}};
   for (const MonthCase& month : kCases) {
     SCOPED_TRACE(month.text);
     const Reading<calendar::MonthOfYear> reading = ReadMonth(month.text, kToday);
@@ -163,6 +167,60 @@ TEST(ReadMonth, ThisYearsMonthAndWholeMonths) {
             (DateProblem{DateProblem::kYearOutOfRange, 10000, 12}));
   EXPECT_EQ(std::get<DateProblem>(ReadMonth("june", kToday)), DateProblem{});
   EXPECT_EQ(std::get<DateProblem>(ReadMonth("6.", kToday)), DateProblem{});
+}
+
+// A year of fewer than four digits could mean more than one year: refused, with the text
+// as it would be with the year nearest today in full.
+TEST(ReadDate, RefusesAYearNotWrittenInFull) {
+  struct ShortYearCase {
+    const char* text;
+    calendar::Date today;
+    const char* in_full;
+  };
+  const ShortYearCase kCases[] = {
+      {"5.4.26", {2026, 12, 9}, "5.4.2026"},     {"6.12.26", {2026, 12, 9}, "6.12.2026"},
+      {"31.12.99", {2026, 12, 9}, "31.12.1999"}, {"1.1.75", {2026, 12, 9}, "1.1.2075"},
+      {"1.1.77", {2026, 12, 9}, "1.1.1977"},     {"29.2.1", {2026, 12, 9}, "29.2.2021"},
+      {"5.4.026", {2026, 12, 9}, "5.4.2026"},    {"5.4.926", {2026, 12, 9}, "5.4.1926"},
+      {"26-04-05", {2026, 12, 9}, "2026-04-05"}, {"0-01-01", {2026, 12, 9}, "2030-01-01"},
+      {"1.1.00", {1, 6, 1}, "1.1.0100"},         {"1.1.99", {9999, 1, 1}, "1.1.9999"},
+      {"31.4.26", {2026, 12, 9}, "31.4.2026"},  // refused for the year before the day
+  };
+  for (const ShortYearCase& short_year : kCases) {
+    SCOPED_TRACE(short_year.text);
+    const Reading<calendar::Date> reading = ReadDate(short_year.text, short_year.today);
+    ASSERT_TRUE(std::holds_alternative<DateProblem>(reading));
+    EXPECT_EQ(std::get<DateProblem>(reading).kind, DateProblem::kShortYear);
+    EXPECT_EQ(std::get<DateProblem>(reading).written_in_full, short_year.in_full);
+  }
+}
+
+TEST(ReadMonthAndYear, RefuseAYearNotWrittenInFull) {
+  constexpr calendar::Date kToday{2026, 12, 9};
+  struct ShortYearCase {
+    const char* text;
+    const char* in_full;
+  };
+  const ShortYearCase kMonths[] = {{"4.26", "4.2026"}, {"26-04", "2026-04"}, {"12.0", "12.2030"}};
+  for (const ShortYearCase& month : kMonths) {
+    SCOPED_TRACE(month.text);
+    const Reading<calendar::MonthOfYear> reading = ReadMonth(month.text, kToday);
+    ASSERT_TRUE(std::holds_alternative<DateProblem>(reading));
+    EXPECT_EQ(std::get<DateProblem>(reading).written_in_full, month.in_full);
+  }
+  const ShortYearCase kYears[] = {{"26", "2026"}, {"926", "1926"}, {"7", "2027"}};
+  for (const ShortYearCase& year : kYears) {
+    SCOPED_TRACE(year.text);
+    const Reading<std::uint16_t> reading = ReadYear(year.text, kToday);
+    ASSERT_TRUE(std::holds_alternative<DateProblem>(reading));
+    EXPECT_EQ(std::get<DateProblem>(reading).written_in_full, year.in_full);
+  }
+  const Reading<std::uint16_t> leading_zeros = ReadYear("0026", kToday);
+  ASSERT_TRUE(std::holds_alternative<std::uint16_t>(leading_zeros));
+  EXPECT_EQ(std::get<std::uint16_t>(leading_zeros), 26);
+  const Reading<calendar::MonthOfYear> month = ReadMonth("4.0026", kToday);
+  ASSERT_TRUE(std::holds_alternative<calendar::MonthOfYear>(month));
+  EXPECT_EQ(std::get<calendar::MonthOfYear>(month).year, 26);
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ constexpr DayCase kDays[] = {
      "Punainen päivä ja liputuspäivä"},
     {"26.6.2027", "Lauantai 26.6.2027, viikko 25", "Juhannuspäivä",
      "Punainen päivä ja liputuspäivä"},
-    {"1.1.1", "Maanantai 1.1.1, viikko 1", "Uudenvuodenpäivä", "Punainen päivä"},
+    {"1.1.0001", "Maanantai 1.1.0001, viikko 1", "Uudenvuodenpäivä", "Punainen päivä"},
 };
 
 TEST(KelotarhuDate, ShowsWeekdayFeastsAndRedAndFlagDays) {
@@ -175,6 +175,30 @@ struct NamesCase {
   const char* finnish;  // nullptr: no line, the day has no names
   const char* swedish;
 };
+
+// Years before 1000 keep their four digits, as they were asked for: weekdays and ISO
+// weeks from Python's proleptic Gregorian calendar.
+TEST(KelotarhuDate, WritesEveryYearWithFourDigits) {
+  struct EarlyYearCase {
+    const char* language;
+    std::vector<std::string> arguments;
+    const char* first_line;  // a month's title without the blanks that centre it
+  };
+  const EarlyYearCase kCases[] = {
+      {"fi", {"5.4.0026"}, "Sunnuntai 5.4.0026, viikko 14"},
+      {"sv", {"0026-04-05"}, "Söndag 5.4.0026, vecka 14"},
+      {"en", {"5.4.0026"}, "Sunday 5 April 0026, week 14"},
+      {"fi", {"--month", "4.0026", "--color=never"}, "Huhtikuu 0026"},
+      {"en", {"--month", "0026-04", "--color=never"}, "April 0026"},
+  };
+  for (const EarlyYearCase& early : kCases) {
+    SCOPED_TRACE(early.arguments.front());
+    const ProgramRun run = KelotarhuIn(early.language, early.arguments);
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const std::string first_line = Lines(run.out).front();
+    EXPECT_EQ(first_line.substr(first_line.find_first_not_of(' ')), early.first_line);  // centred
+  }
+}
 
 TEST(KelotarhuDate, ShowsFinnishAndSwedishNames) {
   constexpr NamesCase kNames[] = {

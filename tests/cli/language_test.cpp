@@ -121,8 +121,10 @@ TEST(KelotarhuLanguage, ExplainsBadArgumentsInTheLanguage) {
        {"--month", "13.2026"},
        "kelotarhu: --month \"13.2026\" ei ole kuukausi: kuukautta 13 ei ole"},
       {"sv",
-       {"--year", "0"},
-       "kelotarhu: --year \"0\" är inte ett år: kalendern omfattar åren 1–9999"},
+       {"--year", "0000"},
+       "kelotarhu: --year \"0000\" är inte ett år: kalendern omfattar åren 1–9999"},
+      {"fi", {"5.4.26"}, "kelotarhu: 5.4.26: kirjoita vuosi kokonaan, esimerkiksi 5.4.2026"},
+      {"sv", {"5.4.26"}, "kelotarhu: 5.4.26: skriv året fullt ut, till exempel 5.4.2026"},
       {"sv",
        {"--days", "0"},
        "kelotarhu: --days \"0\" är inte ett antal dagar; skriv det som ett heltal från 1 till "

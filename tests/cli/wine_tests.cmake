@@ -91,6 +91,9 @@ add_test(NAME cli_wine_output_file
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_output_file.py
                  ${output_file} ${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics ${run_kelotarhu})
 cli_read_back_tests(cli_wine ${run_kelotarhu})
+cli_output_replace_tests(cli_wine Z:
+  CASES file_size_limit_signal_ignored full_file_system read_only_folder missing_folder
+  COMMAND ${run_kelotarhu})
 # Wine turns the arguments into wide characters by the locale's character set: UTF-8,
 # for the names with Å, Ä and Ö.
 set_tests_properties(cli_wine_name_search cli_wine_name_search_lines
@@ -125,6 +128,13 @@ cli_wine_test(plugin_folder STATUS 1 ERR "kelotarhu: not a regular file: \"Z:${C
 kelotarhu_windows_path(text_file "${CMAKE_CURRENT_SOURCE_DIR}/CMakeLists.txt")
 cli_wine_test(plugin_not_a_library STATUS 1 ERR "kelotarhu: not a loadable library: \""
               ARGS --plugin ${text_file})
+# The system's message names the file where its text has a place for it ("%1").
+cli_wine_test(plugin_not_a_library_named STATUS 1
+              ERR "kelotarhu: not a loadable library: \"${text_file}\" (error 193: Bad EXE format for CMakeLists.txt.)\n"
+              ENV LC_ALL=C.UTF-8 LANG=C.UTF-8 ARGS --lang en --plugin ${text_file})
+cli_wine_test(plugin_not_a_library_named_in_finnish STATUS 1
+              ERR "(error 193: Tiedoston CMakeLists.txt EXE-formaatti ei kelpaa.)\n"
+              ENV LC_ALL=fi_FI.UTF-8 LANG=fi_FI.UTF-8 ARGS --plugin ${text_file})
 cli_wine_test(plugin_missing_export STATUS 1 ERR " lacks the export "
               ARGS --plugin Z:$<TARGET_FILE:cli_not_a_plugin>)
 

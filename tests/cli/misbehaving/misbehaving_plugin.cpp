@@ -1,7 +1,15 @@
 // A plug-in that breaks one rule of the host contract, chosen when it is built
 // (KELOTARHU_FAULT names a Fault); built with kNone it keeps every rule. Each fault is
 // a library of its own, for the tests of the reference host.
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "plugin/exports.h"
@@ -31,11 +39,40 @@ enum class Fault {
   kLongHoliday,
   kCrashInStartup,
   kCrashInHoliday,
+  kUnreadableInit,
+  kUnreadableInfo,
+  kUnreadableParam,
+  kUnreadableNameDay,
+  kUnreadableHoliday,
+  kUnreadableFlag,
 };
 constexpr Fault kFault = Fault::KELOTARHU_FAULT;
 
-// `text`, or a null pointer for the fault `null_fault`.
-const char* Unless(Fault null_fault, const char* text) {
+// A text without its terminating zero that runs to the end of a page, and a page after
+// it that no one may read.
+const char* UnreadableText() {
+#if defined(_WIN32)
+  SYSTEM_INFO system{};
+  GetSystemInfo(&system);
+  const std::size_t page = system.dwPageSize;
+  auto* pages =
+      static_cast<char*>(VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  DWORD previous = 0;
+  VirtualProtect(pages + page, page, PAGE_NOACCESS, &previous);
+#else
+  const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  auto* pages = static_cast<char*>(
+      mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+  mprotect(pages + page, page, PROT_NONE);
+#endif
+  std::memset(pages, 'x', page);
+  return pages;
+}
+
+// `text`, or a null pointer for the fault `null_fault`, or an unreadable text for the
+// fault `unreadable_fault`.
+const char* Unless(Fault null_fault, const char* text, Fault unreadable_fault) {
+  if (kFault == unreadable_fault) return UnreadableText();
   return kFault == null_fault ? nullptr : text;
 }
 
@@ -61,6 +98,8 @@ const char* FunctionList() {
       return "GetNameDay|GetHoliday|GetFlag|GetDate";
     case Fault::kUnknownFunction:
       return "GetNameDay|GetWeather";
+    case Fault::kUnreadableInit:
+      return UnreadableText();
     default:
       return "GetNameDay|GetHoliday|GetFlag";
   }
@@ -91,18 +130,18 @@ void Crash() {
 extern "C" {
 
 KELOTARHU_EXPORT const char* KELOTARHU_CALL GetFlag(std::uint32_t, const char* flag_path) {
-  return Unless(Fault::kNullFlag, flag_path ? flag_path : "");
+  return Unless(Fault::kNullFlag, flag_path ? flag_path : "", Fault::kUnreadableFlag);
 }
 
 KELOTARHU_EXPORT const char* KELOTARHU_CALL GetHoliday(std::uint32_t, const char*) {
   if (kFault == Fault::kCrashInHoliday) Crash();
   if (kFault == Fault::kLongHoliday) return LongText();
-  return Unless(Fault::kNullHoliday, "Feast");
+  return Unless(Fault::kNullHoliday, "Feast", Fault::kUnreadableHoliday);
 }
 
 KELOTARHU_EXPORT const char* KELOTARHU_CALL GetNameDay(std::uint32_t, const char*, const char*,
                                                        const char*) {
-  return Unless(Fault::kNullNameDay, "Names");
+  return Unless(Fault::kNullNameDay, "Names", Fault::kUnreadableNameDay);
 }
 
 // Exported, but no function a host knows how to call.
@@ -111,7 +150,8 @@ KELOTARHU_EXPORT const char* KELOTARHU_CALL GetWeather(std::uint32_t) { return "
 KELOTARHU_EXPORT const char* KELOTARHU_CALL getparam(const char* function_name) {
   const std::string name = function_name ? function_name : "";
   if (name == "GetNameDay") {
-    return Unless(Fault::kNullParam, "Finnish?=K|Swedish?=K|Separator?=0 |");
+    return Unless(Fault::kNullParam, "Finnish?=K|Swedish?=K|Separator?=0 |",
+                  Fault::kUnreadableParam);
   }
   if (name == "GetHoliday") return HolidayDescriptor();
   if (name == "GetFlag") return "Flag image?=flag.gif|";
@@ -126,6 +166,7 @@ KELOTARHU_EXPORT const char* KELOTARHU_CALL init() { return FunctionList(); }
 KELOTARHU_EXPORT const char* KELOTARHU_CALL getinfo(std::uint32_t type) {
   if (kFault == Fault::kLongInfo && type == 1) return LongText();
   if (kFault == Fault::kNullInfo && type == 5) return nullptr;
+  if (kFault == Fault::kUnreadableInfo && type == 3) return UnreadableText();
   return type < 7 ? "     Misbehaving" : "";
 }
 
