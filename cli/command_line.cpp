@@ -505,9 +505,8 @@ int WriteFile(const std::string& path, const std::string& bytes, const Texts& te
   if (file) file.close();
   if (file) return kExitSuccess;
   const int error = errno;
-  ReportError(err,
-              FileWriteFailureMessage(
-                  texts, path, error ? std::generic_category().message(error) : "unknown error"));
+  ReportError(err, FileWriteFailureMessage(
+                       texts, path, error ? SystemErrorText(texts, error) : "unknown error"));
   return kExitWriteFailure;
 }
 

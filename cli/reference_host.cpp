@@ -142,9 +142,9 @@ Answers AnswersFor(const DisplayFunction& function, const std::vector<AnswerArgu
   for (const AnswerArgument& argument : given) {
     if (argument.function != function.name) continue;
     if (argument.answers.size() > answers.size()) {
-      throw AnswerError(
-          Fill(texts.too_many_answers, {std::to_string(argument.answers.size()), function.name,
-                                        std::to_string(answers.size())}));
+      throw AnswerError(Fill(texts.too_many_answers,
+                             {ForCount(texts.answers, argument.answers.size()), function.name,
+                              ForCount(texts.questions_asked, answers.size())}));
     }
     for (std::size_t i = 0; i < argument.answers.size(); ++i) {
       std::optional<std::string> answer = Windows1252FromUtf8(argument.answers[i]);
@@ -282,8 +282,9 @@ class HostRun {
     }
     const std::size_t answer_count = CallOf(function)->answer_count;
     if (questions->size() != answer_count) {
-      throw PluginError(Fill(texts_.question_count, {call, std::to_string(questions->size()),
-                                                     shown_name, std::to_string(answer_count)}));
+      throw PluginError(Fill(texts_.question_count,
+                             {call, ForCount(texts_.questions, questions->size()), shown_name,
+                              ForCount(texts_.questions_asked, answer_count)}));
     }
     out_ << call << "  " << Shown(descriptor) << '\n';
     for (std::size_t i = 0; i < questions->size(); ++i) {
