@@ -21,6 +21,7 @@
 #include "cli/day_range.h"
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
+#include "cli/help_layout.h"
 #include "cli/ics_export.h"
 #include "cli/language.h"
 #include "cli/messages.h"
@@ -171,7 +172,8 @@ OptionalValues DefineOptions(CLI::App& app, Request& request, const Texts& texts
 void TranslateHelp(CLI::App& app, const Texts& texts) {
   app.description(std::string(texts.description));
   app.footer(std::string(texts.footer));
-  const std::shared_ptr<CLI::FormatterBase> formatter = app.get_formatter();
+  const auto formatter = std::make_shared<HelpLayout>(HelpWidth());
+  app.formatter(formatter);
   formatter->label("Usage", std::string(texts.usage_label));
   formatter->label("OPTIONS", std::string(texts.options_placeholder));
   formatter->label("Positionals", std::string(texts.positionals_label));

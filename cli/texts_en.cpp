@@ -37,7 +37,7 @@ const Texts kEnglishTexts = {
     .swedish_names_event = "Finland-Swedish name day: {}",
     .description =
         "What a day means in the Finnish calendar: weekday, feasts and red days, "
-        "flag days,\nand the Finnish and Finland-Swedish name days. Without "
+        "flag days, and the Finnish and Finland-Swedish name days. Without "
         "arguments: today.\n\n"
         "The name days are those of the 2000 editions of the Finnish and the Finland-Swedish "
         "name-day lists of the University of Helsinki almanac office (of the Finland-Swedish "
@@ -57,8 +57,8 @@ const Texts kEnglishTexts = {
         "  kelotarhu --lang fi            in Finnish\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, there\n"
-        "is no such day before the calendar ends, or the output cannot be written; 2 a bad\n"
+        "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, there "
+        "is no such day before the calendar ends, or the output cannot be written; 2 a bad "
         "option or argument.",
     .usage_label = "Usage",
     .options_placeholder = "OPTIONS",

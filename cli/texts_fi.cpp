@@ -38,7 +38,7 @@ const Texts kFinnishTexts = {
     .swedish_names_event = "Suomenruotsalainen nimipäivä: {}",
     .description =
         "Mitä päivä merkitsee suomalaisessa kalenterissa: viikonpäivä, juhlat ja "
-        "punaiset\npäivät, liputuspäivät sekä suomalaiset ja suomenruotsalaiset nimipäivät.\n"
+        "punaiset päivät, liputuspäivät sekä suomalaiset ja suomenruotsalaiset nimipäivät. "
         "Ilman argumentteja: tänään.\n\n"
         "Nimipäivät ovat Helsingin yliopiston almanakkatoimiston suomalaisen ja "
         "suomenruotsalaisen nimipäiväluettelon vuoden 2000 laitoksista (suomenruotsalaisesta "
@@ -58,8 +58,8 @@ const Texts kFinnishTexts = {
         "  kelotarhu --lang sv            ruotsiksi\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Paluuarvo: 0 valmis; 1 liitännäistä ei voi käyttää, nimeä ei ole kummassakaan\n"
-        "luettelossa, sellaista päivää ei tule tai tulostetta ei voi kirjoittaa;\n"
+        "Paluuarvo: 0 valmis; 1 liitännäistä ei voi käyttää, nimeä ei ole kummassakaan "
+        "luettelossa, sellaista päivää ei tule tai tulostetta ei voi kirjoittaa; "
         "2 virheellinen valitsin tai argumentti.",
     .usage_label = "Käyttö",
     .options_placeholder = "VALITSIMET",

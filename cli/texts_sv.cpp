@@ -37,7 +37,7 @@ const Texts kSwedishTexts = {
     .swedish_names_event = "Namnsdag: {}",
     .description =
         "Vad en dag betyder i den finländska kalendern: veckodag, högtider och röda "
-        "dagar,\nflaggdagar samt finska och finlandssvenska namnsdagar. Utan "
+        "dagar, flaggdagar samt finska och finlandssvenska namnsdagar. Utan "
         "argument: i dag.\n\n"
         "Namnsdagarna är de i 2000 års upplagor av Helsingfors universitets almanacksbyrås "
         "finska och finlandssvenska namnlängder (ur den finlandssvenska varje dags huvudnamn); "
@@ -58,8 +58,8 @@ const Texts kSwedishTexts = {
         "  kelotarhu --lang fi            på finska\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Slutstatus: 0 klart; 1 insticksprogrammet kan inte användas, namnet finns i ingendera\n"
-        "längden, ingen sådan dag kommer eller utdata kan inte skrivas; 2 ett felaktigt\n"
+        "Slutstatus: 0 klart; 1 insticksprogrammet kan inte användas, namnet finns i ingendera "
+        "längden, ingen sådan dag kommer eller utdata kan inte skrivas; 2 ett felaktigt "
         "alternativ eller argument.",
     .usage_label = "Användning",
     .options_placeholder = "ALTERNATIV",
