@@ -61,7 +61,7 @@ USAGE_CASES = [
     (["--month", "13.2026"], '--month "13.2026" is not a month: there is no month 13'),
     (["--month", "june"], '--month "june" is not a month; '
                           "write it as YYYY-MM (2026-12), M.YYYY (12.2026) or M (this year's)"),
-    (["--year", "0"], '--year "0" is not a year: the calendar holds the years 1 to 9999'),
+    (["--year", "0"], '--year "0" is not a year: the calendar covers the years 1 to 9999'),
     (["--days", "0"], '--days "0" is not a number of days; '
                       "write it as a whole number from 1 to 10000"),
     # Control characters shown as escapes, on one line.
@@ -152,7 +152,7 @@ def closed_output(command):
 
 
 SINKS = [
-    ("a full disk", full_disk, "No space left on device"),
+    ("a full disk", full_disk, "no space left on the device"),  # in the tool's words
     ("a pipe without a reader", reader_gone, "Broken pipe"),
     ("a closed standard output", closed_output, "Bad file descriptor"),
 ]

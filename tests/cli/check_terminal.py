@@ -79,7 +79,7 @@ def check_day_view(command):
     check(status == 0, f"day view: exit status {status}")
     expected = ["Sunnuntai 6.12.2026, viikko 49", "Itsenäisyyspäivä",
                 "Punainen päivä ja liputuspäivä", "Nimipäivät: Niilo, Niko, Niklas",
-                "Ruotsinkieliset nimipäivät: Nils"]
+                "Suomenruotsalaiset nimipäivät: Nils"]
     lines = [line for line in text_lines(screen) if line]
     check(lines[-len(expected):] == expected, f"day view shows {lines}")
     found = find_line(screen, "Itsenäisyyspäivä")

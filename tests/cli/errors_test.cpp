@@ -29,8 +29,9 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
       {{"30.2.2024"}, "DATE \"30.2.2024\" is not a date: February 2024 has 29 days\n"},
       {{"31.4.2026"}, "DATE \"31.4.2026\" is not a date: April 2026 has 30 days\n"},
       {{"2026-13-01"}, "DATE \"2026-13-01\" is not a date: there is no month 13\n"},
-      {{"0-01-01"}, "DATE \"0-01-01\" is not a date: the calendar holds the years 1 to 9999\n"},
-      {{"1.1.10000"}, "DATE \"1.1.10000\" is not a date: the calendar holds the years 1 to 9999\n"},
+      {{"0-01-01"}, "DATE \"0-01-01\" is not a date: the calendar covers the years 1 to 9999\n"},
+      {{"1.1.10000"},
+       "DATE \"1.1.10000\" is not a date: the calendar covers the years 1 to 9999\n"},
       {{"+9999999"},
        "DATE \"+9999999\" is not a date: the calendar goes from 1.1.1 to 31.12.9999\n"},
       {{"junk"}, "DATE \"junk\" is not a date" + date_forms},
@@ -42,13 +43,13 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
       {{"--month", "2026-13"}, "--month \"2026-13\" is not a month: there is no month 13\n"},
       {{"--month", "0"}, "--month \"0\" is not a month: there is no month 0\n"},
       {{"--month", "0-12"},
-       "--month \"0-12\" is not a month: the calendar holds the years 1 to 9999\n"},
+       "--month \"0-12\" is not a month: the calendar covers the years 1 to 9999\n"},
       {{"--month", "december"},
        "--month \"december\" is not a month; write it as YYYY-MM (2026-12), M.YYYY (12.2026) "
        "or M (this year's)\n"},
-      {{"--year", "0"}, "--year \"0\" is not a year: the calendar holds the years 1 to 9999\n"},
+      {{"--year", "0"}, "--year \"0\" is not a year: the calendar covers the years 1 to 9999\n"},
       {{"--year", "10000"},
-       "--year \"10000\" is not a year: the calendar holds the years 1 to 9999\n"},
+       "--year \"10000\" is not a year: the calendar covers the years 1 to 9999\n"},
       {{"--year", "20x6"}, "--year \"20x6\" is not a year; write it as YYYY (2026)\n"},
       {{"--days", "0"}, "--days \"0\" is not a number of days; " + days_form},
       {{"--days", "10001"}, "--days \"10001\" is not a number of days; " + days_form},
@@ -81,27 +82,30 @@ TEST(KelotarhuBadInput, AnUnknownNameSuggestsCloseOnes) {
   };
   const UnknownName kCases[] = {
       {{"--name", "Ana"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ana\"\n"
-       "Close names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Ana\"\n"
+       "Similar names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
        ""},
       {{"-n", "mati"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"mati\"\n"
-       "Close names: Matti, Kati, Mari, Martti.\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"mati\"\n"
+       "Similar names: Matti, Kati, Mari, Martti.\n",
        ""},
       {{"-n", "Xyzzyq"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Xyzzyq\"\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Xyzzyq\"\n",
        ""},
-      {{"-n", ""}, "kelotarhu: neither the Finnish nor the Swedish list holds the name \"\"\n", ""},
+      {{"-n", ""},
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"\"\n",
+       ""},
       {{"-n", "Ωmega"},  // a letter Windows-1252 lacks
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ωmega\"\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Ωmega\"\n",
        ""},
       {{"-n", "Anna", "Sanan", "Nils"},  // the names found are still listed
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Sanan\"\n"
-       "Close names: Sanna, Saana, Anna, Hanna, Nanna, Saga.\n",
-       "Anna  9 December  Finnish and Swedish list\nNils  6 December  Swedish list\n"},
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Sanan\"\n"
+       "Similar names: Sanna, Saana, Anna, Hanna, Nanna, Saga.\n",
+       "Anna  9 December  Finnish and Finland-Swedish list\nNils  6 December  Finland-Swedish "
+       "list\n"},
       {{"--next", "names", "-n", "Ana"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ana\"\n"
-       "Close names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Ana\"\n"
+       "Similar names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
        ""},
   };
   for (const UnknownName& unknown : kCases) {

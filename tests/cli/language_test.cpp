@@ -65,7 +65,7 @@ TEST(KelotarhuLanguage, WritesTheHelpInTheLanguageWithTheSameOptions) {
         "Exempel:", "Slutstatus:", "--month [ÅÅÅÅ-MM|M.ÅÅÅÅ|M]", "--name NAMN"}},
       {"en",
        "Usage: kelotarhu [OPTIONS] [DATE]",
-       {"Positionals:", "Options:", "Print this help message and exit",
+       {"Arguments:", "Options:", "Show this help and exit",
         "Examples:", "Exit status:", "--month [YYYY-MM|M.YYYY|M]", "--name NAME"}},
   };
   for (const HelpCase& help : kCases) {

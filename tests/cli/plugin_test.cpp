@@ -140,7 +140,7 @@ TEST(KelotarhuPlugin, TakesAnEscapedCommaAndNonAsciiInAnAnswer) {
 TEST(KelotarhuPlugin, RejectsAnswersThatDoNotFit) {
   const std::vector<std::pair<std::string, std::string>> kCases = {
       {"GetNames=K", "--answer names GetNames, which is not a display function of the plug-in"},
-      {"GetHoliday=K,K", "--answer gives 2 answers to GetHoliday, which asks 1"},
+      {"GetHoliday=K,K", "--answer gives 2 answers to GetHoliday, which asks 1 question"},
       {"GetFlag=€\u200B", "holds a character that Windows-1252 lacks"},
   };
   for (const auto& [answer, message] : kCases) {
