@@ -9,7 +9,7 @@
 namespace kelotarhu::testing {
 
 // No locale variable set: the tool speaks English.
-inline const std::vector<std::string> kNoLocale = {"LC_ALL=", "LC_MESSAGES=", "LANG="};
+inline const std::vector<std::string> kNoLocale = {"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG="};
 
 inline ProgramRun Kelotarhu(const std::vector<std::string>& arguments,
                             const std::vector<std::string>& environment = kNoLocale) {
