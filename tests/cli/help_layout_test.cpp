@@ -8,13 +8,6 @@
 namespace kelotarhu::testing {
 namespace {
 
-// Columns on a terminal: one per character of the help's UTF-8 (it has no wide ones).
-std::size_t DisplayColumns(const std::string& text) {
-  std::size_t columns = 0;
-  for (const char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return columns;
-}
-
 ProgramRun HelpIn(const std::string& language, const std::string& columns) {
   std::vector<std::string> environment = kNoLocale;
   environment.push_back("COLUMNS=" + columns);

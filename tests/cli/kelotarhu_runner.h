@@ -25,4 +25,8 @@ inline ProgramRun KelotarhuIn(const std::string& language, std::vector<std::stri
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 
+// The columns a UTF-8 text takes on a terminal: one per character (the tool writes no
+// wide or combining ones).
+std::size_t DisplayColumns(const std::string& text);
+
 }  // namespace kelotarhu::testing

@@ -141,13 +141,6 @@ const YearTextCase kYearTexts[] = {
      "Date;Weekday;Special days;Flag day;Red day;Finnish name days;Finland-Swedish name days"},
 };
 
-// Columns on a terminal: one per character (the listing has no wide ones).
-std::size_t DisplayColumns(const std::string& text) {
-  std::size_t columns = 0;
-  for (const char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return columns;
-}
-
 // Where each heading starts, in display columns (the marks' column has none).
 std::vector<std::size_t> HeadingColumns(const std::string& headings) {
   std::vector<std::size_t> columns;
