@@ -44,16 +44,16 @@ std::streamsize CheckedOutputBuffer::xsputn(const char* bytes, std::streamsize c
 
 int CheckedOutputBuffer::sync() { return WriteBuffered() ? 0 : -1; }
 
-std::optional<std::string> CheckedOutputBuffer::Finish() {
+std::optional<int> CheckedOutputBuffer::Finish() {
   if (WriteBuffered()) return std::nullopt;
-  return std::strerror(error_);
+  return error_;
 }
 
 int CheckedOutput::Finish(int status, const Texts& texts, std::ostream& err) {
   stream_.flush();
-  const std::optional<std::string> failure = buffer_.Finish();
+  const std::optional<int> failure = buffer_.Finish();
   if (!failure) return status;
-  ReportError(err, WriteFailureMessage(texts, *failure));
+  ReportError(err, WriteFailureMessage(texts, SystemErrorText(texts, *failure)));
   return kExitWriteFailure;
 }
 

@@ -18,8 +18,8 @@ class CheckedOutputBuffer : public std::streambuf {
   CheckedOutputBuffer();
 
   // Writes what is buffered; nothing when every byte written so far reached standard
-  // output, else why not (the first failure's system message).
-  std::optional<std::string> Finish();
+  // output, else why not (the first failure's errno value).
+  std::optional<int> Finish();
 
  protected:
   int_type overflow(int_type byte) override;

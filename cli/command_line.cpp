@@ -21,6 +21,7 @@
 #include "cli/day_report.h"
 #include "cli/exit_codes.h"
 #include "cli/file_replacement.h"
+#include "cli/help_layout.h"
 #include "cli/ics_export.h"
 #include "cli/language.h"
 #include "cli/messages.h"
@@ -171,7 +172,8 @@ OptionalValues DefineOptions(CLI::App& app, Request& request, const Texts& texts
 void TranslateHelp(CLI::App& app, const Texts& texts) {
   app.description(std::string(texts.description));
   app.footer(std::string(texts.footer));
-  const std::shared_ptr<CLI::FormatterBase> formatter = app.get_formatter();
+  const auto formatter = std::make_shared<HelpLayout>(HelpWidth());
+  app.formatter(formatter);
   formatter->label("Usage", std::string(texts.usage_label));
   formatter->label("OPTIONS", std::string(texts.options_placeholder));
   formatter->label("Positionals", std::string(texts.positionals_label));
@@ -567,9 +569,11 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, const Texts&
 // The output goes to --output FILE in one piece, and only when all of it was made.
 int WriteFile(const std::string& path, const std::string& bytes, const Texts& texts,
               std::ostream& err) {
-  const std::optional<std::string> failure = ReplaceFileContents(path, bytes);
+  const std::optional<FileFailure> failure = ReplaceFileContents(path, bytes);
   if (!failure) return kExitSuccess;
-  ReportError(err, FileWriteFailureMessage(texts, path, *failure));
+  const std::string reason =
+      failure->error_number ? SystemErrorText(texts, failure->error_number) : failure->system_words;
+  ReportError(err, FileWriteFailureMessage(texts, path, reason));
   return kExitWriteFailure;
 }
 

@@ -1,6 +1,8 @@
 // The few things the tool needs from the console it runs in.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,10 @@ enum class OutputKind {
 // What standard output is. On Windows this turns on the console's escape processing
 // where it has one, and the console gets its old mode back at exit.
 OutputKind StandardOutputKind();
+
+// How many columns wide the terminal or console standard output goes to is; nothing when
+// it goes to a file or a pipe.
+std::optional<std::size_t> TerminalColumns();
 
 // The language of the system's user interface as a locale name ("fi", "sv", "en"), for
 // a system without locale variables; empty where the locale variables are the way.

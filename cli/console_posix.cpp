@@ -1,4 +1,5 @@
 // POSIX consoles already pass UTF-8 through, and arguments arrive as UTF-8.
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,6 +26,12 @@ int WriteStandardOutput(std::string_view bytes) {
 
 OutputKind StandardOutputKind() {
   return isatty(STDOUT_FILENO) == 1 ? OutputKind::kTerminal : OutputKind::kNotTerminal;
+}
+
+std::optional<std::size_t> TerminalColumns() {
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) return std::nullopt;
+  return size.ws_col;
 }
 
 std::string UserInterfaceLanguage() { return {}; }

@@ -177,6 +177,12 @@ OutputKind StandardOutputKind() {
   return OutputKind::kTerminal;
 }
 
+std::optional<std::size_t> TerminalColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) return std::nullopt;
+  return static_cast<std::size_t>(info.srWindow.Right - info.srWindow.Left + 1);
+}
+
 std::string UserInterfaceLanguage() {
   switch (PRIMARYLANGID(GetUserDefaultUILanguage())) {
     case LANG_FINNISH:

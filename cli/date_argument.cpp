@@ -118,18 +118,20 @@ struct DayWord {
   std::string_view word;
   int offset;
 };
-constexpr std::array<DayWord, 11> kDayWords = {{
+// Swedish in Finland writes "i dag", "i morgon", "i går"; the one-word forms are common too.
+constexpr std::array<DayWord, 12> kDayWords = {{
     {"TODAY", 0},
     {"TOMORROW", 1},
     {"YESTERDAY", -1},
     {"TÄNÄÄN", 0},  // tänään
     {"HUOMENNA", 1},
     {"EILEN", -1},
+    {"I DAG", 0},
     {"IDAG", 0},
     {"I MORGON", 1},
     {"IMORGON", 1},
-    {"IGÅR", -1},  // igår
-    {"I GÅR", -1},
+    {"I GÅR", -1},  // i går
+    {"IGÅR", -1},
 }};
 
 std::optional<int> DayWordOffset(std::string_view text) {

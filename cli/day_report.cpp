@@ -7,8 +7,6 @@
 
 namespace kelotarhu::cli {
 
-std::string DashIfEmpty(const std::string& text) { return text.empty() ? "-" : text; }
-
 std::string JoinedFeasts(const std::vector<std::string>& feasts) {
   std::string joined;
   for (const std::string& feast : feasts) {
@@ -36,9 +34,31 @@ std::size_t WeekdayColumns(const Texts& texts) {
   return widest;
 }
 
+namespace {
+
+std::string MarkShown(const DayMark& mark, const Style& style) {
+  return mark.red ? style.Red(mark.symbol) : std::string(mark.symbol);
+}
+
+}  // namespace
+
+std::string DayMarks(const CalendarDay& day, const Style& style) {
+  std::string marks;
+  for (const DayMark& mark : kDayMarks) {
+    marks += day.*mark.carried_by ? MarkShown(mark, style) : std::string(Columns(mark.symbol), ' ');
+  }
+  return marks;
+}
+
 std::string MarkLegend(const Texts& texts, const Style& style) {
-  return style.RedDayMark(true) + ' ' + std::string(texts.red_day) + "   " +
-         style.FlagDayMark(true) + ' ' + std::string(texts.flag_day);
+  std::string legend;
+  for (const DayMark& mark : kDayMarks) {
+    legend.append(legend.empty() ? "" : "   ")
+        .append(MarkShown(mark, style))
+        .append(" ")
+        .append(texts.*mark.meaning);
+  }
+  return legend;
 }
 
 std::string DateText(calendar::Date date, const Texts& texts) {
@@ -58,12 +78,16 @@ std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& sty
   return {};
 }
 
+std::string DayAndMonthText(int day, int month, const Texts& texts) {
+  if (texts.month_names_in_dates) {
+    return std::to_string(day) + ' ' +
+           std::string(texts.months[static_cast<std::size_t>(month - 1)]);
+  }
+  return Fill(texts.day_and_month, {std::to_string(day), std::to_string(month)});
+}
+
 std::string NameDayLine(const NameDay& day, const Texts& texts) {
-  const std::string date =
-      texts.month_names_in_dates
-          ? std::to_string(day.day) + ' ' +
-                std::string(texts.months[static_cast<std::size_t>(day.month - 1)])
-          : std::to_string(day.day) + '.' + std::to_string(day.month) + '.';
+  const std::string date = DayAndMonthText(day.day, day.month, texts);
   const std::string_view lists = day.lists.size() == 2                     ? texts.both_lists
                                  : day.lists.front() == NameList::kFinnish ? texts.finnish_list
                                                                            : texts.swedish_list;
@@ -71,8 +95,8 @@ std::string NameDayLine(const NameDay& day, const Texts& texts) {
 }
 
 std::string NextDayTitle(KindOfDay kind, int days_away, const Texts& texts) {
-  const std::array<std::string_view, 4> kinds = {texts.red_day, texts.flag_day, texts.feast_day,
-                                                 texts.name_day};
+  const std::array<std::string_view, 4> kinds = {texts.next_red_day, texts.flag_day,
+                                                 texts.feast_day, texts.name_day};
   const std::string when = days_away == 0   ? std::string(texts.today)
                            : days_away == 1 ? std::string(texts.tomorrow)
                                             : Fill(texts.in_days, {std::to_string(days_away)});

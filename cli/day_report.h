@@ -2,6 +2,7 @@
 // that the month grid and the year list share.
 #pragma once
 
+#include <array>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,9 +14,6 @@
 #include "cli/texts.h"
 
 namespace kelotarhu::cli {
-
-// "-" in place of an empty text.
-std::string DashIfEmpty(const std::string& text);
 
 // Feast names joined for a line of text, as the calendar joins them.
 std::string JoinedFeasts(const std::vector<std::string>& feasts);
@@ -29,7 +27,23 @@ std::string_view WeekdayName(const CalendarDay& day, const Texts& texts);
 // The widest weekday name of the language, in columns.
 std::size_t WeekdayColumns(const Texts& texts);
 
-// "* punainen päivä   + liputuspäivä": the two marks in words.
+// The marks a day may carry in a listing, each in a column of its own in this order, and
+// what each means; the legends are made from this list, so a new mark is one more entry.
+struct DayMark {
+  std::string_view symbol;
+  bool CalendarDay::*carried_by;     // the days that carry it
+  std::string_view Texts::*meaning;  // in words, for the legend
+  bool red;                          // painted red where colours show
+};
+inline constexpr std::array<DayMark, 2> kDayMarks = {{
+    {kRedDayMark, &CalendarDay::red_day, &Texts::red_day, true},
+    {kFlagDayMark, &CalendarDay::flag_day, &Texts::flag_day, false},
+}};
+
+// The marks of a day, a blank in place of each it lacks.
+std::string DayMarks(const CalendarDay& day, const Style& style);
+
+// "* punainen päivä   + liputuspäivä": every mark in words.
 std::string MarkLegend(const Texts& texts, const Style& style);
 
 // "6.12.2026", or "6 December 2026" where the language writes dates so.
@@ -37,6 +51,9 @@ std::string DateText(calendar::Date date, const Texts& texts);
 
 // "Punainen päivä ja liputuspäivä", "Liputuspäivä"; empty on other days.
 std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style);
+
+// A day of the month without its year: "6.12.", "6.12" or "6 December".
+std::string DayAndMonthText(int day, int month, const Texts& texts);
 
 // Where the name search found a name: "Anna  9.12.  Finnish and Swedish list".
 std::string NameDayLine(const NameDay& day, const Texts& texts);

@@ -153,14 +153,16 @@ mode_t PermissionBits(const struct stat* old_file) {
   return 0666 & ~mask;
 }
 
+FileFailure Failure(int error) { return {error, std::strerror(error)}; }
+
 // A terminal, a pipe or a device, written as it is.
-std::optional<std::string> WriteInPlace(const std::filesystem::path& target,
+std::optional<FileFailure> WriteInPlace(const std::filesystem::path& target,
                                         std::string_view bytes) {
   const int descriptor = open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  if (descriptor < 0) return std::strerror(errno);
+  if (descriptor < 0) return Failure(errno);
   const bool written = WriteAll(descriptor, bytes);
   const int error = errno;
-  if (close(descriptor) != 0 || !written) return std::strerror(written ? errno : error);
+  if (close(descriptor) != 0 || !written) return Failure(written ? errno : error);
   return std::nullopt;
 }
 
@@ -175,18 +177,18 @@ void FlushFolder(const std::filesystem::path& target) {
 
 }  // namespace
 
-std::optional<std::string> ReplaceFileContents(const std::string& path, std::string_view bytes) {
+std::optional<FileFailure> ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // stat follows links as opening would, even those of /proc that name no path.
   struct stat old_file {};
   const bool exists = stat(path.c_str(), &old_file) == 0;
   if (exists && !S_ISREG(old_file.st_mode)) return WriteInPlace(path, bytes);
   const std::filesystem::path target = LinkedFile(path);
   NewFile file(target);
-  if (file.descriptor() < 0) return std::strerror(errno);
+  if (file.descriptor() < 0) return Failure(errno);
   if (fchmod(file.descriptor(), PermissionBits(exists ? &old_file : nullptr)) != 0 ||
       !WriteAll(file.descriptor(), bytes) || fsync(file.descriptor()) != 0 || !file.Close() ||
       !file.RenameOver(target)) {
-    return std::strerror(errno);
+    return Failure(errno);
   }
   FlushFolder(target);
   return std::nullopt;

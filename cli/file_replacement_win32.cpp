@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cerrno>
 #include <string_view>
 
 #include "cli/file_replacement.h"
@@ -44,15 +45,38 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+// The common reasons as the C library numbers them, so that they are worded in the
+// user's language; the others in the system's words only.
+int ErrorNumberOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return ENOENT;
+    case ERROR_ACCESS_DENIED:
+      return EACCES;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_WRITE_PROTECT:
+      return EROFS;
+    case ERROR_FILE_TOO_LARGE:
+      return EFBIG;
+    default:
+      return 0;
+  }
+}
+
+FileFailure Failure(DWORD error) { return {ErrorNumberOf(error), SystemMessage(error)}; }
+
 // A console, a pipe or a device (CON, NUL), written as it is.
-std::optional<std::string> WriteInPlace(const std::wstring& target, std::string_view bytes) {
+std::optional<FileFailure> WriteInPlace(const std::wstring& target, std::string_view bytes) {
   const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return SystemMessage(GetLastError());
+  if (file == INVALID_HANDLE_VALUE) return Failure(GetLastError());
   const bool written = WriteAll(file, bytes);
   const DWORD error = GetLastError();
   CloseHandle(file);
-  if (!written) return SystemMessage(error);
+  if (!written) return Failure(error);
   return std::nullopt;
 }
 
@@ -69,7 +93,7 @@ bool Replace(HANDLE file, const std::wstring& path, const std::wstring& target,
 
 }  // namespace
 
-std::optional<std::string> ReplaceFileContents(const std::string& path, std::string_view bytes) {
+std::optional<FileFailure> ReplaceFileContents(const std::string& path, std::string_view bytes) {
   const std::wstring target = WindowsPath(path);
   const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && !IsRegularFile(target, attributes)) {
@@ -81,7 +105,7 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, std::str
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     SetConsoleCtrlHandler(RemovePending, FALSE);
-    return SystemMessage(error);
+    return Failure(error);
   }
   pending_path = new_path;
   pending = 1;
@@ -90,7 +114,7 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, std::str
   pending = 0;
   if (!replaced) DeleteFileW(new_path.c_str());
   SetConsoleCtrlHandler(RemovePending, FALSE);
-  if (!replaced) return SystemMessage(error);
+  if (!replaced) return Failure(error);
   return std::nullopt;
 }
 

@@ -15,6 +15,42 @@ std::string_view LanguageCodeOfLocale(std::string_view locale) {
   return locale.substr(0, locale.find_first_of("_.@"));
 }
 
+std::string EnvironmentValue(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value ? value : "";
+}
+
+// The locale for messages, as the C library picks it.
+std::string LocaleOfEnvironment() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    std::string locale = EnvironmentValue(variable);
+    if (!locale.empty()) return locale;
+  }
+  return std::string(UserInterfaceLanguage());
+}
+
+// "C", "POSIX" and their variants ("C.UTF-8"), in which gettext leaves LANGUAGE unread;
+// no locale at all is C.
+bool IsPlainLocale(std::string_view locale) {
+  if (locale.empty()) return true;
+  const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
+  return name == "C" || name == "POSIX";
+}
+
+// The first entry of a LANGUAGE list ("sv_FI:fi:en") whose language the tool speaks.
+const Texts* FirstSpokenLanguage(std::string_view list) {
+  while (!list.empty()) {
+    const std::size_t colon = list.find(':');
+    const std::string_view entry = list.substr(0, colon);
+    if (!entry.empty()) {
+      if (const Texts* texts = TextsForCode(LanguageCodeOfLocale(entry))) return texts;
+    }
+    if (colon == std::string_view::npos) break;
+    list.remove_prefix(colon + 1);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::span<const Texts* const> Languages() { return kLanguages; }
@@ -32,11 +68,15 @@ const Texts& TextsForLocale(std::string_view locale) {
 }
 
 const Texts& TextsOfEnvironment() {
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* locale = std::getenv(variable);
-    if (locale && *locale) return TextsForLocale(locale);
+  const std::string locale = LocaleOfEnvironment();
+  if (!IsPlainLocale(locale)) {
+    if (const Texts* texts = FirstSpokenLanguage(EnvironmentValue("LANGUAGE"))) return *texts;
   }
-  return TextsForLocale(UserInterfaceLanguage());
+  return TextsForLocale(locale);
+}
+
+std::string ForCount(const CountedText& text, std::size_t count) {
+  return Fill(count == 1 ? text.one : text.many, {std::to_string(count)});
 }
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {

@@ -20,13 +20,18 @@ const Texts* TextsForCode(std::string_view code);
 // Swedish; any other language, "C" and "POSIX" give English.
 const Texts& TextsForLocale(std::string_view locale);
 
-// The language the environment asks for, as gettext reads it: the first set and non-empty
-// of LC_ALL, LC_MESSAGES and LANG. Without any of them, the language of the system's user
-// interface (Windows), else English.
+// The language the environment asks for, as gettext reads it: the locale is the first
+// set and non-empty of LC_ALL, LC_MESSAGES and LANG (without any of them, the language of
+// the system's user interface on Windows); unless that locale is C or POSIX, the first
+// language of the colon-separated LANGUAGE list that the tool speaks wins over it. Else
+// the locale's language, or English.
 const Texts& TextsOfEnvironment();
 
 // `pattern` with each "{}" replaced by the next of `values`.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// The number with its noun in the form for that count: "1 question", "2 questions".
+std::string ForCount(const CountedText& text, std::size_t count);
 
 // The text with its first letter in upper case, as at the start of a line (UTF-8; the
 // letters of Finnish, Swedish and English).

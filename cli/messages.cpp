@@ -1,6 +1,8 @@
 #include "cli/messages.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 #include "cli/calendar_day.h"
 #include "cli/language.h"
@@ -141,6 +143,25 @@ std::string BadValueMessage(const Texts& texts, std::string_view name, std::stri
 
 std::string WriteFailureMessage(const Texts& texts, std::string_view reason) {
   return Fill(texts.write_failure, {reason});
+}
+
+std::string SystemErrorText(const Texts& texts, int error) {
+  switch (error) {
+    case ENOENT:
+      return std::string(texts.no_such_file_or_folder);
+    case EACCES:
+      return std::string(texts.permission_denied);
+    case ENOSPC:
+      return std::string(texts.no_space_left);
+    case EROFS:
+      return std::string(texts.read_only_file_system);
+    case EFBIG:
+      return std::string(texts.file_too_large);
+    case EISDIR:
+      return std::string(texts.is_a_folder);
+    default:
+      return std::generic_category().message(error);
+  }
 }
 
 std::string FileWriteFailureMessage(const Texts& texts, std::string_view path,

@@ -37,6 +37,10 @@ std::string NotAChoiceMessage(const Texts& texts, std::string_view option, std::
 std::string BadValueMessage(const Texts& texts, std::string_view name, std::string_view value,
                             std::string_view what, std::string_view forms);
 std::string WriteFailureMessage(const Texts& texts, std::string_view reason);
+
+// Why the system refused a file operation (an errno value), in the language of `texts`
+// for the common reasons, else as the system words it.
+std::string SystemErrorText(const Texts& texts, int error);
 std::string FileWriteFailureMessage(const Texts& texts, std::string_view path,
                                     std::string_view reason);
 

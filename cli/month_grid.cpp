@@ -77,10 +77,11 @@ void WriteLegend(std::ostream& out, int today, const Texts& texts, const Style& 
   out << '\n';
 }
 
-// "6.12." in Finnish and Swedish; in English the day alone, as the title names the month.
+// "6.12." in Finnish, "6.12" in Swedish; in English the day alone, as the title names the
+// month.
 std::string DayOfMonthText(calendar::Date date, const Texts& texts) {
   if (texts.month_names_in_dates) return std::to_string(date.day);
-  return std::to_string(date.day) + '.' + std::to_string(date.month) + '.';
+  return DayAndMonthText(date.day, date.month, texts);
 }
 
 void WriteFeastList(std::ostream& out, const std::vector<CalendarDay>& days, const Texts& texts,
@@ -91,8 +92,7 @@ void WriteFeastList(std::ostream& out, const std::vector<CalendarDay>& days, con
     if (day.feasts.empty() && !day.flag_day) continue;
     const std::string feasts = JoinedFeasts(FeastsIn(day, texts));
     out << PadLeft(DayOfMonthText(day.date, texts), date_columns) << ' '
-        << PadRight(WeekdayName(day, texts), weekday_columns) << ' '
-        << style.RedDayMark(day.red_day) << style.FlagDayMark(day.flag_day) << ' '
+        << PadRight(WeekdayName(day, texts), weekday_columns) << ' ' << DayMarks(day, style) << ' '
         << (day.red_day ? style.Red(feasts) : feasts) << '\n';
   }
 }

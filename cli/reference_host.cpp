@@ -283,8 +283,9 @@ class HostRun {
     }
     const std::size_t answer_count = CallOf(function)->answer_count;
     if (questions->size() != answer_count) {
-      throw PluginError(Fill(texts_.question_count, {call, std::to_string(questions->size()),
-                                                     shown_name, std::to_string(answer_count)}));
+      throw PluginError(Fill(texts_.question_count,
+                             {call, ForCount(texts_.questions, questions->size()), shown_name,
+                              ForCount(texts_.questions_asked, answer_count)}));
     }
     out_ << call << "  " << Shown(descriptor) << '\n';
     for (std::size_t i = 0; i < questions->size(); ++i) {
@@ -328,8 +329,9 @@ std::optional<std::string> AnswersProblem(const std::vector<AnswerArgument>& ans
       return NotAChoiceMessage(texts, "--answer", argument.function, names);
     }
     if (argument.answers.size() > call->answer_count) {
-      return Fill(texts.too_many_answers, {std::to_string(argument.answers.size()),
-                                           argument.function, std::to_string(call->answer_count)});
+      return Fill(texts.too_many_answers,
+                  {ForCount(texts.answers, argument.answers.size()), argument.function,
+                   ForCount(texts.questions_asked, call->answer_count)});
     }
     for (const std::string& answer : argument.answers) {
       if (!Windows1252FromUtf8(answer)) {

@@ -15,6 +15,13 @@
 
 namespace kelotarhu::cli {
 
+// A number and its noun, "{}" standing for the number: `one` for exactly one, `many`
+// for any other count (see ForCount).
+struct CountedText {
+  std::string_view one;
+  std::string_view many;
+};
+
 // Texts with "{}" get their values filled in, in order (see Fill).
 struct Texts {
   std::string_view code;  // the value of --lang
@@ -25,18 +32,22 @@ struct Texts {
   std::array<std::string_view, 7> weekday_abbreviations;
   std::array<std::string_view, 12> months;
   bool month_names_in_dates;  // "6 December 2026" rather than "6.12.2026"
+  // A day of the month without its year where dates are numbers: "6.12." in Finnish,
+  // "6.12" in Swedish ({day} {month}).
+  std::string_view day_and_month;
   std::string_view week;
   std::string_view week_abbreviation;
 
   // What a day is; lower case, capitalised at the start of a line.
   std::string_view red_day;
+  std::string_view next_red_day;  // after "Next": Swedish weakens the adjective
   std::string_view flag_day;
   std::string_view and_word;
   std::string_view today;
   std::string_view finnish_names;  // the labels of the two name-day lists
   std::string_view swedish_names;
   std::string_view tomorrow;
-  std::string_view feast_day;  // kinds of day for --next, with red_day and flag_day
+  std::string_view feast_day;  // a day the almanac names; with the others, the kinds of --next
   std::string_view name_day;
 
   // The name search: where a name is, "Anna  9.12.  {lists}".
@@ -46,6 +57,12 @@ struct Texts {
   // The next day of a kind: "Next {kind}: {today, tomorrow or in_days}".
   std::string_view next_day;
   std::string_view in_days;  // {count}
+  // The column headings of a text listing and a spreadsheet; the name lists' columns
+  // are headed by finnish_names and swedish_names, the marks by the legend.
+  std::string_view date_heading;
+  std::string_view weekday_heading;
+  std::string_view feasts_heading;
+  std::string_view days_away_heading;
   // Events of a calendar file: the names of a day in each list ({names}).
   std::string_view finnish_names_event;
   std::string_view swedish_names_event;
@@ -119,6 +136,14 @@ struct Texts {
   std::string_view file_write_failure;   // {file} {reason}
   std::string_view output_is_folder;     // {file}
   std::string_view usage_hint;           // the line after a bad usage
+  // The common reasons the system gives for a failed write; any other is given as the
+  // system words it.
+  std::string_view no_such_file_or_folder;
+  std::string_view permission_denied;
+  std::string_view no_space_left;
+  std::string_view read_only_file_system;
+  std::string_view file_too_large;
+  std::string_view is_a_folder;
 
   // The reference host's messages (--plugin); its trace of the calls is the same in
   // every language. {call} is a call as the trace writes it ("getinfo 2").
@@ -138,8 +163,11 @@ struct Texts {
   std::string_view unreadable_text;              // {call}
   std::string_view failed_start;                 // {count}
   std::string_view malformed_descriptor;         // {call} {descriptor}
-  std::string_view question_count;               // {call} {count} {function} {count}
-  std::string_view too_many_answers;             // {count} {function} {count}
+  std::string_view question_count;               // {call} {questions} {function} {questions_asked}
+  std::string_view too_many_answers;             // {answers} {function} {questions_asked}
+  CountedText questions;                         // "1 question", as a subject
+  CountedText questions_asked;                   // the object of "asks"
+  CountedText answers;                           // the object of "gives"
   std::string_view answer_outside_windows_1252;  // {function}
   std::string_view answer_for_no_function;       // {function}
   std::string_view crashed;                      // {while_loading, while_unloading or in_call}

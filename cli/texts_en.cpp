@@ -11,28 +11,37 @@ const Texts kEnglishTexts = {
     .months = {"January", "February", "March", "April", "May", "June", "July", "August",
                "September", "October", "November", "December"},
     .month_names_in_dates = true,
+    .day_and_month = "{}.{}.",  // unused: dates name their month
     .week = "week",
     .week_abbreviation = "wk",
-    .red_day = "red-letter day",
+    .red_day = "red day",
+    .next_red_day = "red day",
     .flag_day = "flag day",
     .and_word = "and",
     .today = "today",
     .finnish_names = "Finnish name days",
-    .swedish_names = "Swedish name days",
+    .swedish_names = "Finland-Swedish name days",
     .tomorrow = "tomorrow",
-    .feast_day = "feast day",
+    .feast_day = "special day",
     .name_day = "name day",
     .finnish_list = "Finnish list",
-    .swedish_list = "Swedish list",
-    .both_lists = "Finnish and Swedish list",
+    .swedish_list = "Finland-Swedish list",
+    .both_lists = "Finnish and Finland-Swedish list",
     .next_day = "Next {}: {}",
     .in_days = "in {} days",
+    .date_heading = "Date",
+    .weekday_heading = "Weekday",
+    .feasts_heading = "Special days",
+    .days_away_heading = "Days away",
     .finnish_names_event = "Finnish name day: {}",
-    .swedish_names_event = "Swedish name day: {}",
+    .swedish_names_event = "Finland-Swedish name day: {}",
     .description =
         "What a day means in the Finnish calendar: weekday, feasts and red days, "
-        "flag days,\nand the Finnish and Finland-Swedish name days. Without "
-        "arguments: today.",
+        "flag days, and the Finnish and Finland-Swedish name days. Without "
+        "arguments: today.\n\n"
+        "The name days are those of the 2000 editions of the Finnish and the Finland-Swedish "
+        "name-day lists of the University of Helsinki almanac office (of the Finland-Swedish "
+        "list, the principal name of each day); names added in later editions are not in them.",
     .footer =
         "Examples:\n"
         "  kelotarhu                      today\n"
@@ -48,11 +57,12 @@ const Texts kEnglishTexts = {
         "  kelotarhu --lang fi            in Finnish\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, no day\n"
-        "of the kind comes, or the output cannot be written; 2 a bad option or argument.",
+        "Exit status: 0 done; 1 the plug-in cannot be used, a name is in neither list, there "
+        "is no such day before the calendar ends, or the output cannot be written; 2 a bad "
+        "option or argument.",
     .usage_label = "Usage",
     .options_placeholder = "OPTIONS",
-    .positionals_label = "Positionals",
+    .positionals_label = "Arguments",
     .options_label = "Options",
     .excludes_label = "Excludes",
     .needs_label = "Needs",
@@ -62,36 +72,37 @@ const Texts kEnglishTexts = {
         "(also in Finnish and Swedish), +N or -N days; default: today",
     .name_type = "NAME",
     .name_help =
-        "Whose name day, when: the days on which the Finnish or the Swedish list holds the name "
-        "(any case; several names may be given)",
+        "Find when a name has its name day: the days on which the Finnish or the "
+        "Finland-Swedish list holds the name (in any case; several names may be given)",
     .month_type = "[YYYY-MM|M.YYYY|M]",
     .month_help = "Draw a month as a calendar grid; default: this month",
     .year_type = "[YYYY]",
     .year_help = "List every day of a year; default: this year",
-    .days_help = "List N days from DATE (default: today) on",
+    .days_help = "List N days starting at DATE (default: today)",
     .next_help =
-        "The next red day, flag day, feast or day of names from DATE (default: today) on, that day "
-        "included, and how many days away it is; with --name, the next name day of those names",
+        "Show the next red day, flag day, special day (a day the almanac names: a holiday, "
+        "feast or theme day) or name day, counting from DATE (default: today) itself, and how "
+        "many days away it is; with --name, the next name day of those names",
     .format_help =
         "Output as text (default), csv (RFC 4180), spreadsheet (CSV that Excel in a Finnish locale "
         "opens: UTF-8 with a byte-order mark, \";\" between fields), json or ics (iCalendar)",
     .events_help =
-        "What --format ics makes events of: feasts (default), flags (flag days), finnish and "
-        "swedish (the name days of each list)",
+        "Which events --format ics writes: feasts (the special days, default), flags (flag "
+        "days), finnish and swedish (the name days of each list)",
     .output_type = "FILE",
     .output_help = "Write to FILE instead of standard output",
     .color_help = "Colour red days and today: auto (default: on a terminal), always or never",
     .lang_help =
-        "Language: fi (Finnish), sv (Swedish) or en (English); default: from LC_ALL, "
-        "LC_MESSAGES or LANG",
+        "Language: fi (Finnish), sv (Swedish) or en (English); default: from LANGUAGE, "
+        "LC_ALL, LC_MESSAGES or LANG",
     .plugin_type = "PATH",
     .plugin_help = "Load a plug-in library and drive it as a host application does",
     .answer_type = "FUNCTION=ANSWER[,ANSWER...]",
     .answer_help =
         "Answers to a display function's questions in order, instead of the "
         "defaults (repeatable; \\, is a comma inside an answer)",
-    .help_help = "Print this help message and exit",
-    .version_help = "Display program version information and exit",
+    .help_help = "Show this help and exit",
+    .version_help = "Show the version and exit",
     .bad_argument = "{} {} is not {}; write it as {}",
     .date_problem = "{} {} is not {}: {}",
     .what_date = "a date",
@@ -109,7 +120,7 @@ const Texts kEnglishTexts = {
     .source_date_epoch_forms =
         "seconds since 1970-01-01 00:00 UTC, up to 253402300799 (the end of 9999)",
     .answer_forms = "FUNCTION=ANSWER[,ANSWER...] (GetNameDay=K,E,0)",
-    .year_out_of_range = "the calendar holds the years 1 to 9999",
+    .year_out_of_range = "the calendar covers the years 1 to 9999",
     .no_such_month = "there is no month {}",
     .no_such_day = "{} {} has {} days",
     .not_leap_year = "{} is not a leap year",
@@ -123,13 +134,19 @@ const Texts kEnglishTexts = {
     .value_missing = "{} needs a value",
     .value_unwanted = "{} takes no value",
     .bad_command_line = "cannot read the command line: {}",
-    .unknown_name = "neither the Finnish nor the Swedish list holds the name {}",
-    .close_names = "Close names: {}.",
+    .unknown_name = "neither the Finnish nor the Finland-Swedish list holds the name {}",
+    .close_names = "Similar names: {}.",
     .no_next_day = "--next {}: no such day from {} to the end of the calendar, 31.12.9999",
     .write_failure = "cannot write the output: {}",
     .file_write_failure = "cannot write {}: {}",
     .output_is_folder = "--output {} is a folder; name a file",
     .usage_hint = "Try 'kelotarhu --help'.",
+    .no_such_file_or_folder = "no such file or folder",
+    .permission_denied = "permission denied",
+    .no_space_left = "no space left on the device",
+    .read_only_file_system = "the file system is read-only",
+    .file_too_large = "the file is too large",
+    .is_a_folder = "it is a folder",
     .no_such_file = "no such file: {}",
     .not_a_regular_file = "not a regular file: {}",
     .not_a_library = "not a loadable library: {} ({})",
@@ -148,8 +165,11 @@ const Texts kEnglishTexts = {
     .malformed_descriptor =
         "{} returned the malformed option descriptor {}: each question must "
         "be followed by \"=\", its default and \"|\"",
-    .question_count = "{} returned a descriptor of {} questions; {} takes {}",
-    .too_many_answers = "--answer gives {} answers to {}, which asks {}",
+    .question_count = "{} returned a descriptor of {}; {} asks {}",
+    .too_many_answers = "--answer gives {} to {}, which asks {}",
+    .questions = {"{} question", "{} questions"},
+    .questions_asked = {"{} question", "{} questions"},
+    .answers = {"{} answer", "{} answers"},
     .answer_outside_windows_1252 = "--answer for {} holds a character that Windows-1252 lacks",
     .answer_for_no_function = "--answer names {}, which is not a display function of the plug-in",
     .crashed = "the plug-in crashed {}",

@@ -12,28 +12,37 @@ const Texts kFinnishTexts = {
     .months = {"tammikuu", "helmikuu", "maaliskuu", "huhtikuu", "toukokuu", "kesäkuu", "heinäkuu",
                "elokuu", "syyskuu", "lokakuu", "marraskuu", "joulukuu"},
     .month_names_in_dates = false,
+    .day_and_month = "{}.{}.",
     .week = "viikko",
     .week_abbreviation = "vk",
     .red_day = "punainen päivä",
+    .next_red_day = "punainen päivä",
     .flag_day = "liputuspäivä",
     .and_word = "ja",
     .today = "tänään",
     .finnish_names = "nimipäivät",
-    .swedish_names = "ruotsinkieliset nimipäivät",
+    .swedish_names = "suomenruotsalaiset nimipäivät",
     .tomorrow = "huomenna",
-    .feast_day = "juhlapäivä",
+    .feast_day = "merkkipäivä",
     .name_day = "nimipäivä",
-    .finnish_list = "suomenkielinen luettelo",
-    .swedish_list = "ruotsinkielinen luettelo",
-    .both_lists = "suomen- ja ruotsinkielinen luettelo",
+    .finnish_list = "suomalainen luettelo",
+    .swedish_list = "suomenruotsalainen luettelo",
+    .both_lists = "suomalainen ja suomenruotsalainen luettelo",
     .next_day = "Seuraava {}: {}",
     .in_days = "{} päivän päästä",
+    .date_heading = "Päivämäärä",
+    .weekday_heading = "Viikonpäivä",
+    .feasts_heading = "Merkkipäivät",
+    .days_away_heading = "Päiviä siihen",
     .finnish_names_event = "Nimipäivä: {}",
-    .swedish_names_event = "Ruotsinkielinen nimipäivä: {}",
+    .swedish_names_event = "Suomenruotsalainen nimipäivä: {}",
     .description =
         "Mitä päivä merkitsee suomalaisessa kalenterissa: viikonpäivä, juhlat ja "
-        "punaiset\npäivät, liputuspäivät sekä suomen- ja ruotsinkieliset nimipäivät.\n"
-        "Ilman argumentteja: tänään.",
+        "punaiset päivät, liputuspäivät sekä suomalaiset ja suomenruotsalaiset nimipäivät. "
+        "Ilman argumentteja: tänään.\n\n"
+        "Nimipäivät ovat Helsingin yliopiston almanakkatoimiston suomalaisen ja "
+        "suomenruotsalaisen nimipäiväluettelon vuoden 2000 laitoksista (suomenruotsalaisesta "
+        "kunkin päivän päänimi); myöhempien laitosten uudet nimet eivät ole niissä.",
     .footer =
         "Esimerkkejä:\n"
         "  kelotarhu                      tänään\n"
@@ -49,8 +58,8 @@ const Texts kFinnishTexts = {
         "  kelotarhu --lang sv            ruotsiksi\n"
         "  kelotarhu --plugin plugins/Kelotarhu.dll --answer GetNameDay=K,K,0\n"
         "\n"
-        "Paluuarvo: 0 valmis; 1 liitännäistä ei voi käyttää, nimeä ei ole kummassakaan\n"
-        "luettelossa, sellaista päivää ei tule tai tulostetta ei voi kirjoittaa;\n"
+        "Paluuarvo: 0 valmis; 1 liitännäistä ei voi käyttää, nimeä ei ole kummassakaan "
+        "luettelossa, sellaista päivää ei tule tai tulostetta ei voi kirjoittaa; "
         "2 virheellinen valitsin tai argumentti.",
     .usage_label = "Käyttö",
     .options_placeholder = "VALITSIMET",
@@ -64,23 +73,25 @@ const Texts kFinnishTexts = {
         "ruotsiksi ja englanniksi), +N tai -N päivää; oletus: tänään",
     .name_type = "NIMI",
     .name_help =
-        "Kenen nimipäivä, milloin: päivät, joina suomen- tai ruotsinkielisessä luettelossa on tämä "
-        "nimi (kirjainkoosta välittämättä; nimiä voi antaa useita)",
+        "Milloin nimellä on nimipäivä: päivät, joina suomalaisessa tai suomenruotsalaisessa "
+        "luettelossa on tämä nimi (kirjainkoosta välittämättä; nimiä voi antaa useita)",
     .month_type = "[VVVV-KK|K.VVVV|K]",
     .month_help = "Piirrä kuukausi kalenteriruudukkona; oletus: tämä kuukausi",
     .year_type = "[VVVV]",
     .year_help = "Luettele vuoden kaikki päivät; oletus: tämä vuosi",
     .days_help = "Luettele N päivää päivästä PVM (oletus: tänään) alkaen",
     .next_help =
-        "Seuraava punainen päivä, liputuspäivä, juhlapäivä tai nimipäivä päivästä PVM (oletus: "
-        "tänään) alkaen, se itse mukaan lukien, ja montako päivää siihen on; valitsimen --name "
-        "kanssa näiden nimien seuraava nimipäivä",
+        "Seuraava punainen päivä, liputuspäivä, merkkipäivä (almanakan nimeämä päivä: pyhä-, "
+        "juhla- tai teemapäivä) tai nimipäivä päivästä PVM (oletus: tänään) alkaen, se itse "
+        "mukaan lukien, ja montako päivää siihen on; valitsimen --name kanssa näiden nimien "
+        "seuraava nimipäivä",
     .format_help =
         "Tulosteen muoto: text (oletus), csv (RFC 4180), spreadsheet (CSV, jonka suomenkielinen "
         "Excel avaa oikein: UTF-8 tavujärjestysmerkillä, kenttien välissä \";\"), json tai ics "
         "(iCalendar)",
     .events_help =
-        "Mistä --format ics tekee tapahtumia: feasts (juhlat, oletus), flags (liputuspäivät), "
+        "Mistä --format ics tekee tapahtumia: feasts (merkkipäivät, oletus), flags "
+        "(liputuspäivät), "
         "finnish ja swedish (kummankin luettelon nimipäivät)",
     .output_type = "TIEDOSTO",
     .output_help = "Kirjoita tiedostoon TIEDOSTO vakiotulosteen sijaan",
@@ -88,7 +99,7 @@ const Texts kFinnishTexts = {
         "Punaiset päivät ja tämä päivä väreillä: auto (oletus: päätteessä), always "
         "tai never",
     .lang_help =
-        "Kieli: fi (suomi), sv (ruotsi) tai en (englanti); oletus: LC_ALL, "
+        "Kieli: fi (suomi), sv (ruotsi) tai en (englanti); oletus: LANGUAGE, LC_ALL, "
         "LC_MESSAGES tai LANG",
     .plugin_type = "POLKU",
     .plugin_help = "Lataa liitännäiskirjasto ja käytä sitä kuten isäntäohjelma",
@@ -129,7 +140,7 @@ const Texts kFinnishTexts = {
     .value_missing = "{} tarvitsee arvon",
     .value_unwanted = "{} ei ota arvoa",
     .bad_command_line = "komentoriviä ei voi lukea: {}",
-    .unknown_name = "nimeä {} ei ole suomen- eikä ruotsinkielisessä nimipäiväluettelossa",
+    .unknown_name = "nimeä {} ei ole suomalaisessa eikä suomenruotsalaisessa nimipäiväluettelossa",
     .close_names = "Samankaltaisia nimiä: {}.",
     .no_next_day =
         "--next {}: päivästä {} kalenterin loppuun, 31.12.9999, ei ole yhtään sellaista päivää",
@@ -137,6 +148,12 @@ const Texts kFinnishTexts = {
     .file_write_failure = "tiedostoon {} ei voi kirjoittaa: {}",
     .output_is_folder = "--output {} on kansio; anna tiedoston nimi",
     .usage_hint = "Katso 'kelotarhu --help'.",
+    .no_such_file_or_folder = "tiedostoa tai kansiota ei ole",
+    .permission_denied = "lupa evätty",
+    .no_space_left = "laitteella ei ole enää tilaa",
+    .read_only_file_system = "tiedostojärjestelmä on vain luettavissa",
+    .file_too_large = "tiedosto on liian suuri",
+    .is_a_folder = "se on kansio",
     .no_such_file = "tiedostoa ei ole: {}",
     .not_a_regular_file = "ei tavallinen tiedosto: {}",
     .not_a_library = "ei ladattava kirjasto: {} ({})",
@@ -158,8 +175,11 @@ const Texts kFinnishTexts = {
     .malformed_descriptor =
         "{} palautti virheellisen asetuskuvauksen {}: jokaisen kysymyksen "
         "jälkeen tulee \"=\", oletusvastaus ja \"|\"",
-    .question_count = "{} palautti kuvauksen, jossa on {} kysymystä; {} ottaa {}",
-    .too_many_answers = "--answer antaa {} vastausta funktiolle {}, joka kysyy {}",
+    .question_count = "{} palautti kuvauksen, jossa on {}; {} kysyy {}",
+    .too_many_answers = "--answer antaa {} funktiolle {}, joka kysyy {}",
+    .questions = {"{} kysymys", "{} kysymystä"},
+    .questions_asked = {"{} kysymyksen", "{} kysymystä"},
+    .answers = {"{} vastauksen", "{} vastausta"},
     .answer_outside_windows_1252 =
         "--answer funktiolle {} sisältää merkin, jota Windows-1252:ssa ei ole",
     .answer_for_no_function = "--answer nimeää funktion {}, joka ei ole liitännäisen näyttöfunktio",

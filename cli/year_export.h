@@ -21,10 +21,12 @@ struct ExportOptions {
   std::optional<int> days_away;
 };
 
-// Text: a legend, then one line per day, in the language of `texts`.
+// Text: a legend of the marks, column headings, then one line per day in aligned
+// columns, in the language of `texts`.
 // CSV: a header row, then one row per day; RFC 4180 quoting and CRLF line ends.
 // Spreadsheet: the same CSV with ";" between the fields and a UTF-8 byte-order mark
-// first, as Excel in a Finnish or Swedish locale opens it.
+// first, as Excel in a Finnish or Swedish locale opens it, its header row in the
+// language of `texts`.
 // JSON: an array of one object per day with the keys date, weekday, feasts, flag_day,
 // red_day, finnish_names and swedish_names (the lists as arrays).
 // CSV and JSON are the same in every language: the calendar's own Finnish texts.

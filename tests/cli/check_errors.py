@@ -61,7 +61,7 @@ USAGE_CASES = [
     (["--month", "13.2026"], '--month "13.2026" is not a month: there is no month 13'),
     (["--month", "june"], '--month "june" is not a month; '
                           "write it as YYYY-MM (2026-12), M.YYYY (12.2026) or M (this year's)"),
-    (["--year", "0000"], '--year "0000" is not a year: the calendar holds the years 1 to 9999'),
+    (["--year", "0000"], '--year "0000" is not a year: the calendar covers the years 1 to 9999'),
     (["5.4.26"], "5.4.26: write the year in full, for example 5.4.2026"),
     (["--month", "4.26"], "4.26: write the year in full, for example 4.2026"),
     (["--days", "0"], '--days "0" is not a number of days; '
@@ -154,7 +154,7 @@ def closed_output(command):
 
 
 SINKS = [
-    ("a full disk", full_disk, "No space left on device"),
+    ("a full disk", full_disk, "no space left on the device"),  # in the tool's words
     ("a pipe without a reader", reader_gone, "Broken pipe"),
     ("a closed standard output", closed_output, "Bad file descriptor"),
 ]

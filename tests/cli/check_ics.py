@@ -19,7 +19,7 @@ EPOCH = 1765000000  # 2025-12-06T05:46:40Z
 # In Finnish, whose feast names are the calendar's own, as the JSON export has them.
 FLAG_DAY = "Liputusp\u00e4iv\u00e4"
 FINNISH_NAMES = "Nimip\u00e4iv\u00e4: "
-SWEDISH_NAMES = "Ruotsinkielinen nimip\u00e4iv\u00e4: "
+SWEDISH_NAMES = "Suomenruotsalainen nimip\u00e4iv\u00e4: "
 failures = []
 
 

@@ -130,6 +130,10 @@ def main():
         check(help_values, "--help names no values of an option")
         manual = rendered_manual(os.path.join(prefix, "share/man/man1/kelotarhu.1.gz"))
         check(f"kelotarhu {version}" in manual, "the manual page names another version")
+        flowed = " ".join(manual.split())
+        check("blue" not in flowed, "the manual page promises a blue mark")
+        check("2000 editions of the Finnish and the Finland-Swedish name-day lists" in flowed,
+              "the manual page does not say which name-day lists the tool carries")
         for source, (options, values) in [
                 ("the manual page", manual_options(manual)),
                 ("the zsh completion",

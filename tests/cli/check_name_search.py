@@ -10,7 +10,7 @@ import csv
 import subprocess
 import sys
 
-LISTS = {"finnish": "suomen", "swedish": "ruotsin"}  # in Finnish: "suomen- ja ruotsinkielinen"
+LISTS = {"finnish": "suomalainen", "swedish": "suomenruotsalainen"}  # as the almanac names them
 
 
 def name_days(tsv_path):
@@ -33,8 +33,7 @@ def expected_lines(names, days):
     lines = []
     for name in names:
         for (month, day), lists in days[name]:
-            where = ("suomen- ja ruotsinkielinen" if len(lists) == 2 else lists[0] + "kielinen") + \
-                " luettelo"
+            where = " ja ".join(lists) + " luettelo"
             lines.append(f"{name}  {day}.{month}.  {where}")
     return lines
 

@@ -7,11 +7,14 @@ Usage: /usr/bin/python3 check_terminal.py COMMAND...   (COMMAND runs kelotarhu, 
 under Wine, whose console then draws on the terminal)
 """
 import datetime
+import fcntl
 import os
 import pty
 import select
+import struct
 import subprocess
 import sys
+import termios
 
 import pyte
 
@@ -26,12 +29,15 @@ def check(condition, message):
         failures.append(message)
 
 
-def on_terminal(command, arguments):
-    """The emulated screen after the command ran on a pseudo-terminal."""
+def on_terminal(command, arguments, terminal_columns=COLUMNS):
+    """The emulated screen after the command ran on a pseudo-terminal that says it is
+    terminal_columns wide."""
     leader, follower = pty.openpty()
+    fcntl.ioctl(follower, termios.TIOCSWINSZ, struct.pack("HHHH", LINES, terminal_columns, 0, 0))
     os.set_blocking(leader, False)
     env = dict(os.environ, LC_ALL="", LC_MESSAGES="", LANG="C.UTF-8", TERM="xterm")
-    env.pop("NO_COLOR", None)
+    for variable in ("NO_COLOR", "COLUMNS", "LANGUAGE"):
+        env.pop(variable, None)
     process = subprocess.Popen(command + arguments, stdin=follower, stdout=follower,
                                stderr=follower, env=env, close_fds=True)
     os.close(follower)
@@ -79,7 +85,7 @@ def check_day_view(command):
     check(status == 0, f"day view: exit status {status}")
     expected = ["Sunnuntai 6.12.2026, viikko 49", "Itsenäisyyspäivä",
                 "Punainen päivä ja liputuspäivä", "Nimipäivät: Niilo, Niko, Niklas",
-                "Ruotsinkieliset nimipäivät: Nils"]
+                "Suomenruotsalaiset nimipäivät: Nils"]
     lines = [line for line in text_lines(screen) if line]
     check(lines[-len(expected):] == expected, f"day view shows {lines}")
     found = find_line(screen, "Itsenäisyyspäivä")
@@ -118,6 +124,26 @@ def check_no_colour(command):
           f"--color=never grid: {text_lines(screen)}")
 
 
+def description_start(line):
+    """The screen column where an option's description starts on its line."""
+    gap = line.index("  ", 3)
+    return len(line) - len(line[gap:].lstrip())
+
+
+def check_help_width(command):
+    """--help as wide as the terminal says it is, its columns aligned on the screen."""
+    for columns in (72, 80, 50):
+        screen, status = on_terminal(command, ["--lang", "sv", "--help"], columns)
+        check(status == 0, f"--help on {columns} columns: exit status {status}")
+        lines = text_lines(screen)
+        wide = [line for line in lines if len(line) > columns]
+        check(not wide, f"--help on {columns} columns has wider lines: {wide}")
+        check(len(lines) > 30, f"--help on {columns} columns: {lines}")
+        starts = {description_start(line) for line in lines
+                  if line.startswith("  -") and "  " in line[3:]}
+        check(len(starts) == 1, f"--help on {columns} columns: descriptions start at {starts}")
+
+
 def main(command):
     try:
         for descriptor in os.openpty():
@@ -128,6 +154,7 @@ def main(command):
     check_day_view(command)
     check_month_grid(command)
     check_no_colour(command)
+    check_help_width(command)
     for failure in failures:
         print("FAILED:", failure)
     if failures:

@@ -18,6 +18,10 @@ YEAR = 2024
 WEEKDAYS = ["Maanantai", "Tiistai", "Keskiviikko", "Torstai", "Perjantai", "Lauantai",
             "Sunnuntai"]  # Monday first, as datetime.weekday() counts
 KEYS = ["date", "weekday", "feasts", "flag_day", "red_day", "finnish_names", "swedish_names"]
+# The spreadsheet is for people: its column headings in their language, here Finnish.
+FINNISH_HEADINGS = ["P\u00e4iv\u00e4m\u00e4\u00e4r\u00e4", "Viikonp\u00e4iv\u00e4",
+                    "Merkkip\u00e4iv\u00e4t", "Liputusp\u00e4iv\u00e4", "Punainen p\u00e4iv\u00e4",
+                    "Nimip\u00e4iv\u00e4t", "Suomenruotsalaiset nimip\u00e4iv\u00e4t"]
 INDEPENDENCE_DAY = "Itsen\u00e4isyysp\u00e4iv\u00e4"
 failures = []
 
@@ -35,7 +39,8 @@ def days_of_year():
 
 
 def run(command, export_format):
-    result = subprocess.run(command + ["--year", str(YEAR), "--format", export_format],
+    result = subprocess.run(command + ["--lang", "fi", "--year", str(YEAR), "--format",
+                                       export_format],
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
     if result.returncode != 0:
         sys.exit(f"exit status {result.returncode}: {result.stderr.decode(errors='replace')}")
@@ -73,10 +78,10 @@ def check_csv(output, separator=","):
 def check_spreadsheet(output):
     check(output.startswith(b"\xef\xbb\xbf"), "a UTF-8 byte-order mark first")
     check(b"," not in output.split(b"\r\n")[0], "no comma in the header row")
-    read_csv(output[3:], ";")
+    read_csv(output[3:], ";", FINNISH_HEADINGS)
 
 
-def read_csv(output, separator):
+def read_csv(output, separator, headings=KEYS):
     lines = output.split(b"\r\n")
     check(lines[-1] == b"", "the last row ends with CRLF")
     check(all(b"\r" not in line and b"\n" not in line for line in lines),
@@ -84,7 +89,7 @@ def read_csv(output, separator):
     reader = csv.reader(io.StringIO(output.decode("utf-8"), newline=""), delimiter=separator,
                         strict=True)
     header, *records = list(reader)
-    check(header == KEYS, f"header {header}")
+    check(header == headings, f"header {header}")
     check(all(len(record) == len(KEYS) for record in records), "seven fields in every row")
     check_days([{
         "date": r[0], "weekday": r[1], "feasts": split(r[2], " / "),

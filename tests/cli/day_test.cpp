@@ -47,68 +47,68 @@ const ReportCase kReports[] = {
     // A red day and flag day.
     {"fi", "6.12.2026",
      "Sunnuntai 6.12.2026, viikko 49\nItsenäisyyspäivä\nPunainen päivä ja liputuspäivä\n"
-     "Nimipäivät: Niilo, Niko, Niklas\nRuotsinkieliset nimipäivät: Nils\n"},
+     "Nimipäivät: Niilo, Niko, Niklas\nSuomenruotsalaiset nimipäivät: Nils\n"},
     {"sv", "6.12.2026",
      "Söndag 6.12.2026, vecka 49\nSjälvständighetsdagen\nRöd dag och flaggdag\n"
      "Finska namnsdagar: Niilo, Niko, Niklas\nSvenska namnsdagar: Nils\n"},
     {"en", "2026-12-06",
-     "Sunday 6 December 2026, week 49\nIndependence Day\nRed-letter day and flag day\n"
-     "Finnish name days: Niilo, Niko, Niklas\nSwedish name days: Nils\n"},
+     "Sunday 6 December 2026, week 49\nIndependence Day\nRed day and flag day\n"
+     "Finnish name days: Niilo, Niko, Niklas\nFinland-Swedish name days: Nils\n"},
     // Two feasts on one day.
     {"fi", "1.5.2008",
      "Torstai 1.5.2008, viikko 18\nVappu / Helatorstai\nPunainen päivä ja liputuspäivä\n"
-     "Nimipäivät: Vappu, Valpuri\nRuotsinkieliset nimipäivät: Valborg\n"},
+     "Nimipäivät: Vappu, Valpuri\nSuomenruotsalaiset nimipäivät: Valborg\n"},
     {"sv", "1.5.2008",
      "Torsdag 1.5.2008, vecka 18\nFörsta maj / Kristi himmelsfärdsdag\nRöd dag och flaggdag\n"
      "Finska namnsdagar: Vappu, Valpuri\nSvenska namnsdagar: Valborg\n"},
     {"en", "1.5.2008",
-     "Thursday 1 May 2008, week 18\nMay Day / Ascension Day\nRed-letter day and flag day\n"
-     "Finnish name days: Vappu, Valpuri\nSwedish name days: Valborg\n"},
+     "Thursday 1 May 2008, week 18\nMay Day / Ascension Day\nRed day and flag day\n"
+     "Finnish name days: Vappu, Valpuri\nFinland-Swedish name days: Valborg\n"},
     {"sv", "6.11.2038",
      "Lördag 6.11.2038, vecka 44\nSvenska dagen / Alla helgons dag\nRöd dag och flaggdag\n"
      "Finska namnsdagar: Kustaa Aadolf\nSvenska namnsdagar: Gustav Adolf\n"},
     {"en", "6.11.2038",
      "Saturday 6 November 2038, week 44\nSvenska dagen / All Saints' Day\n"
-     "Red-letter day and flag day\n"
-     "Finnish name days: Kustaa Aadolf\nSwedish name days: Gustav Adolf\n"},
+     "Red day and flag day\n"
+     "Finnish name days: Kustaa Aadolf\nFinland-Swedish name days: Gustav Adolf\n"},
     // A plain Sunday: red, and no feast line.
     {"fi", "20.12.2026",
      "Sunnuntai 20.12.2026, viikko 51\nPunainen päivä\n"
-     "Nimipäivät: Benjamin, Kerkko\nRuotsinkieliset nimipäivät: Benjamin\n"},
+     "Nimipäivät: Benjamin, Kerkko\nSuomenruotsalaiset nimipäivät: Benjamin\n"},
     {"sv", "20.12.2026",
      "Söndag 20.12.2026, vecka 51\nRöd dag\n"
      "Finska namnsdagar: Benjamin, Kerkko\nSvenska namnsdagar: Benjamin\n"},
     {"en", "20.12.2026",
-     "Sunday 20 December 2026, week 51\nRed-letter day\n"
-     "Finnish name days: Benjamin, Kerkko\nSwedish name days: Benjamin\n"},
+     "Sunday 20 December 2026, week 51\nRed day\n"
+     "Finnish name days: Benjamin, Kerkko\nFinland-Swedish name days: Benjamin\n"},
     // A feast on a Sunday: the red day is said once, not stuck onto the feast.
     {"fi", "8.3.2026",
      "Sunnuntai 8.3.2026, viikko 10\nKansainvälinen naistenpäivä\nPunainen päivä\n"
-     "Nimipäivät: Vilppu\nRuotsinkieliset nimipäivät: Filip\n"},
+     "Nimipäivät: Vilppu\nSuomenruotsalaiset nimipäivät: Filip\n"},
     {"en", "8.3.2026",
-     "Sunday 8 March 2026, week 10\nInternational Women's Day\nRed-letter day\n"
-     "Finnish name days: Vilppu\nSwedish name days: Filip\n"},
+     "Sunday 8 March 2026, week 10\nInternational Women's Day\nRed day\n"
+     "Finnish name days: Vilppu\nFinland-Swedish name days: Filip\n"},
     // Days without names.
     {"fi", "25.12.2026", "Perjantai 25.12.2026, viikko 52\nJoulupäivä\nPunainen päivä\n"},
     {"sv", "25.12.2026", "Fredag 25.12.2026, vecka 52\nJuldagen\nRöd dag\n"},
-    {"en", "25.12.2026", "Friday 25 December 2026, week 52\nChristmas Day\nRed-letter day\n"},
+    {"en", "25.12.2026", "Friday 25 December 2026, week 52\nChristmas Day\nRed day\n"},
     {"fi", "29.2.2024", "Torstai 29.2.2024, viikko 9\nKarkauspäivä\n"},
     {"sv", "29.2.2024", "Torsdag 29.2.2024, vecka 9\nSkottdagen\n"},
     {"en", "29.2.2024", "Thursday 29 February 2024, week 9\nLeap Day\n"},
     // A flag day only.
     {"fi", "5.2.2026",
      "Torstai 5.2.2026, viikko 6\nJ. L. Runebergin päivä\nLiputuspäivä\n"
-     "Nimipäivät: Asser\nRuotsinkieliset nimipäivät: Sture\n"},
+     "Nimipäivät: Asser\nSuomenruotsalaiset nimipäivät: Sture\n"},
     {"sv", "5.2.2026",
      "Torsdag 5.2.2026, vecka 6\nRunebergsdagen\nFlaggdag\n"
      "Finska namnsdagar: Asser\nSvenska namnsdagar: Sture\n"},
     {"en", "5.2.2026",
      "Thursday 5 February 2026, week 6\nJ. L. Runeberg's Day\nFlag day\n"
-     "Finnish name days: Asser\nSwedish name days: Sture\n"},
+     "Finnish name days: Asser\nFinland-Swedish name days: Sture\n"},
     // A working day.
     {"fi", "8.12.2026",
      "Tiistai 8.12.2026, viikko 50\nNimipäivät: Kyllikki, Kylli\n"
-     "Ruotsinkieliset nimipäivät: Magnhild\n"},
+     "Suomenruotsalaiset nimipäivät: Magnhild\n"},
     {"sv", "8.12.2026",
      "Tisdag 8.12.2026, vecka 50\nFinska namnsdagar: Kyllikki, Kylli\n"
      "Svenska namnsdagar: Magnhild\n"},
@@ -167,7 +167,7 @@ TEST(KelotarhuDate, ShowsWeekdayFeastsAndRedAndFlagDays) {
   const ProgramRun last = KelotarhuIn("fi", {"9999-12-31"});
   EXPECT_EQ(last.out,
             "Perjantai 31.12.9999, viikko 52\nNimipäivät: Sylvester, Silvo\n"
-            "Ruotsinkieliset nimipäivät: Sylvester\n");
+            "Suomenruotsalaiset nimipäivät: Sylvester\n");
 }
 
 struct NamesCase {
@@ -215,7 +215,7 @@ TEST(KelotarhuDate, ShowsFinnishAndSwedishNames) {
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::string finnish = names.finnish ? std::string("\nNimipäivät: ") + names.finnish : "";
     const std::string swedish =
-        names.swedish ? std::string("\nRuotsinkieliset nimipäivät: ") + names.swedish : "";
+        names.swedish ? std::string("\nSuomenruotsalaiset nimipäivät: ") + names.swedish : "";
     EXPECT_TRUE(run.out.ends_with(finnish + swedish + "\n")) << run.out;
     EXPECT_EQ(run.out.find("imipäivät") == std::string::npos, names.finnish == nullptr) << run.out;
   }

@@ -31,8 +31,9 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
       {{"31.4.2026"}, "DATE \"31.4.2026\" is not a date: April 2026 has 30 days\n"},
       {{"2026-13-01"}, "DATE \"2026-13-01\" is not a date: there is no month 13\n"},
       {{"0000-01-01"},
-       "DATE \"0000-01-01\" is not a date: the calendar holds the years 1 to 9999\n"},
-      {{"1.1.10000"}, "DATE \"1.1.10000\" is not a date: the calendar holds the years 1 to 9999\n"},
+       "DATE \"0000-01-01\" is not a date: the calendar covers the years 1 to 9999\n"},
+      {{"1.1.10000"},
+       "DATE \"1.1.10000\" is not a date: the calendar covers the years 1 to 9999\n"},
       {{"+9999999"},
        "DATE \"+9999999\" is not a date: the calendar goes from 1.1.0001 to 31.12.9999\n"},
       {{"junk"}, "DATE \"junk\" is not a date" + date_forms},
@@ -44,14 +45,14 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
       {{"--month", "2026-13"}, "--month \"2026-13\" is not a month: there is no month 13\n"},
       {{"--month", "0"}, "--month \"0\" is not a month: there is no month 0\n"},
       {{"--month", "0000-12"},
-       "--month \"0000-12\" is not a month: the calendar holds the years 1 to 9999\n"},
+       "--month \"0000-12\" is not a month: the calendar covers the years 1 to 9999\n"},
       {{"--month", "december"},
        "--month \"december\" is not a month; write it as YYYY-MM (2026-12), M.YYYY (12.2026) "
        "or M (this year's)\n"},
       {{"--year", "0000"},
-       "--year \"0000\" is not a year: the calendar holds the years 1 to 9999\n"},
+       "--year \"0000\" is not a year: the calendar covers the years 1 to 9999\n"},
       {{"--year", "10000"},
-       "--year \"10000\" is not a year: the calendar holds the years 1 to 9999\n"},
+       "--year \"10000\" is not a year: the calendar covers the years 1 to 9999\n"},
       {{"--year", "20x6"}, "--year \"20x6\" is not a year; write it as YYYY (2026)\n"},
       {{"--days", "0"}, "--days \"0\" is not a number of days; " + days_form},
       {{"--days", "10001"}, "--days \"10001\" is not a number of days; " + days_form},
@@ -140,26 +141,27 @@ TEST(KelotarhuBadInput, AnUnknownNameSuggestsCloseOnes) {
   };
   const UnknownName kCases[] = {
       {{"--name", "Ana"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ana\"\n"
-       "Close names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Ana\"\n"
+       "Similar names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
        ""},
       {{"-n", "mati"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"mati\"\n"
-       "Close names: Matti, Kati, Mari, Martti.\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"mati\"\n"
+       "Similar names: Matti, Kati, Mari, Martti.\n",
        ""},
       {{"-n", "Xyzzyq"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Xyzzyq\"\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Xyzzyq\"\n",
        ""},
       {{"-n", "Ωmega"},  // a letter Windows-1252 lacks
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ωmega\"\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Ωmega\"\n",
        ""},
       {{"-n", "Anna", "Sanan", "Nils"},  // the names found are still listed
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Sanan\"\n"
-       "Close names: Sanna, Saana, Anna, Hanna, Nanna, Saga.\n",
-       "Anna  9 December  Finnish and Swedish list\nNils  6 December  Swedish list\n"},
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Sanan\"\n"
+       "Similar names: Sanna, Saana, Anna, Hanna, Nanna, Saga.\n",
+       "Anna  9 December  Finnish and Finland-Swedish list\nNils  6 December  Finland-Swedish "
+       "list\n"},
       {{"--next", "names", "-n", "Ana"},
-       "kelotarhu: neither the Finnish nor the Swedish list holds the name \"Ana\"\n"
-       "Close names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
+       "kelotarhu: neither the Finnish nor the Finland-Swedish list holds the name \"Ana\"\n"
+       "Similar names: Anna, Ada, Aina, Anja, Ano, Ansa.\n",
        ""},
   };
   for (const UnknownName& unknown : kCases) {
@@ -176,8 +178,8 @@ TEST(KelotarhuName, FindsANameWithBlanksAround) {
   const ProgramRun run = Kelotarhu({"--name", "anna ", " Nils", "\tÅke\t"});
   EXPECT_EQ(run.exit_status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "Anna  9 December  Finnish and Swedish list\nNils  6 December  Swedish list\n"
-            "Åke  8 May  Swedish list\n");
+            "Anna  9 December  Finnish and Finland-Swedish list\n"
+            "Nils  6 December  Finland-Swedish list\nÅke  8 May  Finland-Swedish list\n");
   const ProgramRun next = Kelotarhu({"6.12.2026", "--next", "names", "--name", " Nils "});
   EXPECT_EQ(next.exit_status, 0) << next.err;
   EXPECT_TRUE(next.out.starts_with("Next name day: today\n")) << next.out;

@@ -11,4 +11,10 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+std::size_t DisplayColumns(const std::string& text) {
+  std::size_t columns = 0;
+  for (const char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return columns;
+}
+
 }  // namespace kelotarhu::testing

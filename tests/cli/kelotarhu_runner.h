@@ -9,7 +9,7 @@
 namespace kelotarhu::testing {
 
 // No locale variable set: the tool speaks English.
-inline const std::vector<std::string> kNoLocale = {"LC_ALL=", "LC_MESSAGES=", "LANG="};
+inline const std::vector<std::string> kNoLocale = {"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG="};
 
 inline ProgramRun Kelotarhu(const std::vector<std::string>& arguments,
                             const std::vector<std::string>& environment = kNoLocale) {
@@ -24,5 +24,9 @@ inline ProgramRun KelotarhuIn(const std::string& language, std::vector<std::stri
 
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
+
+// The columns a UTF-8 text takes on a terminal: one per character (the tool writes no
+// wide or combining ones).
+std::size_t DisplayColumns(const std::string& text);
 
 }  // namespace kelotarhu::testing

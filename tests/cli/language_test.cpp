@@ -35,13 +35,28 @@ TEST(KelotarhuLanguage, FollowsTheLocaleAndTheLangOption) {
       {{"LC_ALL=fi_FI.UTF-8"}, {"--lang", "en"}, kEnglish},
       {{"LC_ALL=fi_FI.UTF-8"}, {"--lang=sv"}, kSwedish},
       {{"LC_ALL=C", "LANG=C"}, {"--lang", "fi"}, kFinnish},
+      // LANGUAGE: its first language that the tool speaks, unless the locale is C or POSIX.
+      {{"LANGUAGE=sv_FI:fi", "LC_ALL=", "LC_MESSAGES=", "LANG=fi_FI.UTF-8"}, {}, kSwedish},
+      {{"LANGUAGE=sv", "LC_ALL=en_GB.UTF-8", "LC_MESSAGES=", "LANG="}, {}, kSwedish},
+      {{"LANGUAGE=de:nl_NL:fi", "LC_ALL=", "LC_MESSAGES=", "LANG=en_US.UTF-8"}, {}, kFinnish},
+      {{"LANGUAGE=::en:fi", "LC_ALL=", "LC_MESSAGES=", "LANG=sv_FI.UTF-8"}, {}, kEnglish},
+      {{"LANGUAGE=de:nl", "LC_ALL=", "LC_MESSAGES=", "LANG=sv_FI.UTF-8"}, {}, kSwedish},
+      {{"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG=sv_FI.UTF-8"}, {}, kSwedish},
+      {{"LANGUAGE=fi", "LC_ALL=C", "LC_MESSAGES=", "LANG=sv_FI.UTF-8"}, {}, kEnglish},
+      {{"LANGUAGE=fi", "LC_ALL=", "LC_MESSAGES=", "LANG=POSIX"}, {}, kEnglish},
+      {{"LANGUAGE=fi", "LC_ALL=", "LC_MESSAGES=", "LANG=C.UTF-8"}, {}, kEnglish},
+      {{"LANGUAGE=fi", "LC_ALL=", "LC_MESSAGES=", "LANG="}, {}, kEnglish},  // no locale: C
+      {{"LANGUAGE=fi", "LC_ALL=", "LC_MESSAGES=", "LANG=en_US.UTF-8"}, {"--lang", "sv"}, kSwedish},
   };
   for (const LocaleCase& locale : kCases) {
     std::vector<std::string> arguments = locale.arguments;
     arguments.push_back("6.12.2026");
     SCOPED_TRACE(::testing::PrintToString(locale.environment) +
                  ::testing::PrintToString(arguments));
-    const ProgramRun run = Kelotarhu(arguments, locale.environment);
+    // An inherited LANGUAGE is cleared unless the case sets its own.
+    std::vector<std::string> environment = locale.environment;
+    if (!environment.front().starts_with("LANGUAGE=")) environment.push_back("LANGUAGE=");
+    const ProgramRun run = Kelotarhu(arguments, environment);
     ASSERT_EQ(run.exit_status, 0) << run.err;
     EXPECT_EQ(Lines(run.out).at(0), locale.first_line);
   }
@@ -65,7 +80,7 @@ TEST(KelotarhuLanguage, WritesTheHelpInTheLanguageWithTheSameOptions) {
         "Exempel:", "Slutstatus:", "--month [ÅÅÅÅ-MM|M.ÅÅÅÅ|M]", "--name NAMN"}},
       {"en",
        "Usage: kelotarhu [OPTIONS] [DATE]",
-       {"Positionals:", "Options:", "Print this help message and exit",
+       {"Arguments:", "Options:", "Show this help and exit",
         "Examples:", "Exit status:", "--month [YYYY-MM|M.YYYY|M]", "--name NAME"}},
   };
   for (const HelpCase& help : kCases) {

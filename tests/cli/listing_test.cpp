@@ -67,7 +67,7 @@ TEST_F(KelotarhuOnADay, ReadsRelativeAndPartialDatesFromToday) {
       {{2025, 2, 28}, {"tomorrow"}, "Saturday 1 March 2025, week 9"},
       {kNewYearsEve, {"--month"}, "            December 2026"},
       {kNewYearsEve, {"--month", "6"}, "              June 2026"},
-      {{2027, 1, 1}, {"--next", "red"}, "Next red-letter day: today"},
+      {{2027, 1, 1}, {"--next", "red"}, "Next red day: today"},
   };
   for (const FirstLineCase& day : kCases) {
     SCOPED_TRACE(day.arguments.empty() ? "today" : day.arguments.front());
@@ -183,7 +183,7 @@ TEST_F(KelotarhuOnADay, OutputGoesToTheFileByteForByte) {
 
   const ProgramRun full = Run(kNewYearsEve, {"--year", "--output", "/dev/full"});
   EXPECT_EQ(full.exit_status, 1);
-  EXPECT_EQ(full.err, "kelotarhu: cannot write \"/dev/full\": No space left on device\n");
+  EXPECT_EQ(full.err, "kelotarhu: cannot write \"/dev/full\": no space left on the device\n");
 }
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }

@@ -142,8 +142,8 @@ TEST(KelotarhuPlugin, RejectsAnswersThatDoNotFit) {
   const std::vector<std::pair<std::string, std::string>> kCases = {
       {"GetNames=K", "--answer \"GetNames\" is not one of GetNameDay, GetHoliday, GetFlag"},
       {"Foo=1", "--answer \"Foo\" is not one of GetNameDay, GetHoliday, GetFlag"},
-      {"GetHoliday=K,K", "--answer gives 2 answers to GetHoliday, which asks 1"},
-      {"GetNameDay=K,K,0,E", "--answer gives 4 answers to GetNameDay, which asks 3"},
+      {"GetHoliday=K,K", "--answer gives 2 answers to GetHoliday, which asks 1 question"},
+      {"GetNameDay=K,K,0,E", "--answer gives 4 answers to GetNameDay, which asks 3 questions"},
       {"GetFlag=€\u200B", "--answer for GetFlag holds a character that Windows-1252 lacks"},
   };
   for (const auto& [answer, message] : kCases) {

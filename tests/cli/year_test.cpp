@@ -110,31 +110,104 @@ TEST(KelotarhuYearJson, SplitsADayOfSeveralFeasts) {
 struct YearTextCase {
   const char* language;
   const char* legend;
+  const char* headings;
   const char* leap_day;
   const char* independence_day;
+  const char* spreadsheet_header;
 };
 
-TEST(KelotarhuYearText, PrintsOneLinePerDayAfterTheLegend) {
-  const YearTextCase kCases[] = {
-      {"fi", "* punainen päivä   + liputuspäivä   nimipäivät | ruotsinkieliset nimipäivät",
-       "2024-02-29  torstai          Karkauspäivä  |  -  |  -",
-       "2024-12-06  perjantai    *+  Itsenäisyyspäivä  |  Niilo, Niko, Niklas  |  Nils"},
-      {"sv", "* röd dag   + flaggdag   finska namnsdagar | svenska namnsdagar",
-       "2024-02-29  torsdag      Skottdagen  |  -  |  -",
-       "2024-12-06  fredag   *+  Självständighetsdagen  |  Niilo, Niko, Niklas  |  Nils"},
-      {"en", "* red-letter day   + flag day   Finnish name days | Swedish name days",
-       "2024-02-29  Thursday       Leap Day  |  -  |  -",
-       "2024-12-06  Friday     *+  Independence Day  |  Niilo, Niko, Niklas  |  Nils"},
-  };
-  for (const YearTextCase& text : kCases) {
+const YearTextCase kYearTexts[] = {
+    {"fi", "* punainen päivä   + liputuspäivä",
+     "Päivämäärä  Viikonpäivä      Merkkipäivät                          "
+     "Suomenruotsalaiset nimipäivät  Nimipäivät",
+     "29.2.2024   torstai          Karkauspäivä",
+     "6.12.2024   perjantai    *+  Itsenäisyyspäivä                      "
+     "Nils                           Niilo, Niko, Niklas",
+     "Päivämäärä;Viikonpäivä;Merkkipäivät;Liputuspäivä;Punainen päivä;Nimipäivät;"
+     "Suomenruotsalaiset nimipäivät"},
+    {"sv", "* röd dag   + flaggdag",
+     "Datum       Veckodag      Märkesdagar                           Svenska namnsdagar  "
+     "Finska namnsdagar",
+     "29.2.2024   torsdag       Skottdagen",
+     "6.12.2024   fredag    *+  Självständighetsdagen                 Nils                "
+     "Niilo, Niko, Niklas",
+     "Datum;Veckodag;Märkesdagar;Flaggdag;Röd dag;Finska namnsdagar;Svenska namnsdagar"},
+    {"en", "* red day   + flag day",
+     "Date               Weekday        Special days                         "
+     "Finland-Swedish name days  Finnish name days",
+     "29 February 2024   Thursday       Leap Day",
+     "6 December 2024    Friday     *+  Independence Day                     "
+     "Nils                       Niilo, Niko, Niklas",
+     "Date;Weekday;Special days;Flag day;Red day;Finnish name days;Finland-Swedish name days"},
+};
+
+// Where each heading starts, in display columns (the marks' column has none).
+std::vector<std::size_t> HeadingColumns(const std::string& headings) {
+  std::vector<std::size_t> columns;
+  for (std::size_t at = 0; at < headings.size();) {
+    columns.push_back(DisplayColumns(headings.substr(0, at)));
+    const std::size_t gap = headings.find("  ", at);
+    if (gap == std::string::npos) break;
+    at = headings.find_first_not_of(' ', gap);
+  }
+  return columns;
+}
+
+TEST(KelotarhuYearText, ListsTheDaysInColumnsUnderHeadingsAfterTheLegend) {
+  for (const YearTextCase& text : kYearTexts) {
     SCOPED_TRACE(text.language);
     const ProgramRun run = KelotarhuIn(text.language, {"--year", "2024"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 1u + 366u);
+    ASSERT_EQ(lines.size(), 2u + 366u);
     EXPECT_EQ(lines[0], text.legend);
-    EXPECT_EQ(lines[60], text.leap_day);
-    EXPECT_EQ(lines[341], text.independence_day);
+    EXPECT_EQ(lines[1], text.headings);
+    EXPECT_EQ(lines[2 + 59], text.leap_day);
+    EXPECT_EQ(lines[2 + 340], text.independence_day);
+  }
+}
+
+// The byte of `line` at which display column `column` starts.
+std::size_t ByteOfColumn(const std::string& line, std::size_t column) {
+  std::size_t byte = 0;
+  for (std::size_t seen = 0; byte < line.size(); ++byte) {
+    const bool starts_character = (static_cast<unsigned char>(line[byte]) & 0xC0) != 0x80;
+    if (starts_character && seen++ == column) break;
+  }
+  return byte;
+}
+
+TEST(KelotarhuYearText, EveryCellStartsUnderItsHeading) {
+  for (const YearTextCase& text : kYearTexts) {
+    SCOPED_TRACE(text.language);
+    const std::vector<std::string> lines = Lines(KelotarhuIn(text.language, {"--days", "400"}).out);
+    const std::vector<std::size_t> starts = HeadingColumns(lines.at(1));
+    ASSERT_EQ(starts.size(), 5u) << lines[1];  // date, weekday, feasts and the two lists
+    for (std::size_t row = 2; row < lines.size(); ++row) {
+      const std::string& line = lines[row];
+      for (const std::size_t start : starts) {
+        // Two blanks before each column that has text on the line.
+        const std::size_t byte = ByteOfColumn(line, start);
+        if (start == 0 || byte >= line.size()) continue;
+        EXPECT_EQ(line.substr(byte - 2, 2), "  ") << line;
+      }
+      EXPECT_EQ(line.find_last_not_of(' ') + 1, line.size()) << "blanks at the end: " << line;
+    }
+  }
+}
+
+TEST(KelotarhuYearSpreadsheet, HeadsItsColumnsInTheLanguage) {
+  for (const YearTextCase& text : kYearTexts) {
+    SCOPED_TRACE(text.language);
+    const ProgramRun run =
+        KelotarhuIn(text.language, {"--year", "2024", "--format", "spreadsheet"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out).at(0), std::string("\xEF\xBB\xBF") + text.spreadsheet_header + "\r");
+  }
+  // CSV keeps the keys of JSON for programs, in every language.
+  for (const char* language : {"fi", "sv", "en"}) {
+    EXPECT_EQ(Lines(KelotarhuIn(language, {"--year", "2024", "--format", "csv"}).out).at(0),
+              "date,weekday,feasts,flag_day,red_day,finnish_names,swedish_names\r");
   }
 }
 
