@@ -18,11 +18,9 @@ std::string JoinedFeasts(const std::vector<std::string>& feasts) {
   return joined;
 }
 
-std::vector<std::string> FeastsIn(const CalendarDay& day, const Texts& texts) {
+std::vector<std::string> FeastsIn(const CalendarDay& day, FeastNameColumn column) {
   std::vector<std::string> feasts;
-  for (const std::string& feast : day.feasts) {
-    feasts.emplace_back(FeastName(feast, texts.feast_name));
-  }
+  for (const FeastNames& feast : day.feasts) feasts.emplace_back(feast.*column);
   return feasts;
 }
 
@@ -36,9 +34,32 @@ std::size_t WeekdayColumns(const Texts& texts) {
   return widest;
 }
 
-std::string MarkLegend(const Texts& texts, const Style& style) {
-  return style.RedDayMark(true) + ' ' + std::string(texts.red_day) + "   " +
-         style.FlagDayMark(true) + ' ' + std::string(texts.flag_day);
+std::string MarkLegend(const Texts& texts, const Style& style, CalendarKind calendar) {
+  const std::string red = style.RedDayMark(true) + ' ' + std::string(texts.red_day) + "   ";
+  if (calendar == CalendarKind::kPlugin) {
+    return red + style.FlagDayMark(true) + ' ' + std::string(texts.flag_day);
+  }
+  return red + style.FlagDayMark(true) + ' ' + std::string(texts.official_flag_day) + "   " +
+         style.FlagDayMark(true, kCustomaryFlagDayMark) + ' ' +
+         std::string(texts.customary_flag_day);
+}
+
+namespace {
+
+bool IsCustomaryFlagDay(const CalendarDay& day) {
+  return day.almanac && day.almanac->flag_kind == almanac::FlagKind::kCustomary;
+}
+
+}  // namespace
+
+std::string_view FlagDayText(const CalendarDay& day, const Texts& texts) {
+  if (!day.almanac) return texts.flag_day;
+  return IsCustomaryFlagDay(day) ? texts.customary_flag_day : texts.official_flag_day;
+}
+
+std::string FlagMark(const CalendarDay& day, const Style& style) {
+  return style.FlagDayMark(day.flag_day,
+                           IsCustomaryFlagDay(day) ? kCustomaryFlagDayMark : kFlagDayMark);
 }
 
 std::string DateText(calendar::Date date, const Texts& texts) {
@@ -51,10 +72,10 @@ std::string DateText(calendar::Date date, const Texts& texts) {
 std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style) {
   if (day.red_day && day.flag_day) {
     return style.Red(Capitalised(texts.red_day)) + ' ' + std::string(texts.and_word) + ' ' +
-           std::string(texts.flag_day);
+           std::string(FlagDayText(day, texts));
   }
   if (day.red_day) return style.Red(Capitalised(texts.red_day));
-  if (day.flag_day) return Capitalised(texts.flag_day);
+  if (day.flag_day) return Capitalised(FlagDayText(day, texts));
   return {};
 }
 
@@ -71,8 +92,8 @@ std::string NameDayLine(const NameDay& day, const Texts& texts) {
 }
 
 std::string NextDayTitle(KindOfDay kind, int days_away, const Texts& texts) {
-  const std::array<std::string_view, 4> kinds = {texts.red_day, texts.flag_day, texts.feast_day,
-                                                 texts.name_day};
+  const std::array<std::string_view, 5> kinds = {texts.red_day, texts.public_holiday,
+                                                 texts.flag_day, texts.feast_day, texts.name_day};
   const std::string when = days_away == 0   ? std::string(texts.today)
                            : days_away == 1 ? std::string(texts.tomorrow)
                                             : Fill(texts.in_days, {std::to_string(days_away)});
@@ -91,7 +112,7 @@ void WriteDayReport(std::ostream& out, const CalendarDay& day, const Texts& text
                     const Style& style) {
   out << Capitalised(WeekdayName(day, texts)) << ' ' << DateText(day.date, texts) << ", "
       << texts.week << ' ' << IsoWeekNumber(day.date) << '\n';
-  const std::string feasts = JoinedFeasts(FeastsIn(day, texts));
+  const std::string feasts = JoinedFeasts(FeastsIn(day, texts.feast_name));
   if (!feasts.empty()) out << (day.red_day ? style.Red(feasts) : feasts) << '\n';
   const std::string kind = DayKind(day, texts, style);
   if (!kind.empty()) out << kind << '\n';

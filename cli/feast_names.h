@@ -27,4 +27,8 @@ const FeastNames* FindFeast(std::string_view finnish);
 // The feast's name in a column; the calendar's own name for a feast without a row.
 std::string_view FeastName(std::string_view finnish, FeastNameColumn column);
 
+// The row of a feast as the calendar names it; for a feast without a row, the
+// calendar's own name in every column, kept for the life of the program.
+FeastNames FeastRow(std::string_view finnish);
+
 }  // namespace kelotarhu::cli

@@ -31,6 +31,9 @@ struct Texts {
   // What a day is; lower case, capitalised at the start of a line.
   std::string_view red_day;
   std::string_view flag_day;
+  std::string_view official_flag_day;  // the almanac's two kinds of flag day
+  std::string_view customary_flag_day;
+  std::string_view public_holiday;  // a holiday by law, for --next
   std::string_view and_word;
   std::string_view today;
   std::string_view finnish_names;  // the labels of the two name-day lists
@@ -69,6 +72,7 @@ struct Texts {
   std::string_view year_help;
   std::string_view days_help;
   std::string_view next_help;
+  std::string_view calendar_help;
   std::string_view format_help;
   std::string_view events_help;
   std::string_view output_type;
@@ -117,6 +121,7 @@ struct Texts {
   std::string_view write_failure;        // {reason}
   std::string_view file_write_failure;   // {file} {reason}
   std::string_view usage_hint;           // the line after a bad usage
+  std::string_view before_almanac;       // {first year of the almanac}
 
   // The reference host's messages (--plugin); its trace of the calls is the same in
   // every language. {call} is a call as the trace writes it ("getinfo 2").

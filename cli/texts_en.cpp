@@ -15,6 +15,9 @@ const Texts kEnglishTexts = {
     .week_abbreviation = "wk",
     .red_day = "red-letter day",
     .flag_day = "flag day",
+    .official_flag_day = "official flag day",
+    .customary_flag_day = "customary flag day",
+    .public_holiday = "public holiday",
     .and_word = "and",
     .today = "today",
     .finnish_names = "Finnish name days",
@@ -70,8 +73,12 @@ const Texts kEnglishTexts = {
     .year_help = "List every day of a year; default: this year",
     .days_help = "List N days from DATE (default: today) on",
     .next_help =
-        "The next red day, flag day, feast or day of names from DATE (default: today) on, that day "
-        "included, and how many days away it is; with --name, the next name day of those names",
+        "The next red day, public holiday (holiday, from the almanac only), flag day, feast or day "
+        "of names from DATE (default: today) on, that day included, and how many days away it "
+        "is; with --name, the next name day of those names",
+    .calendar_help =
+        "The calendar that answers: almanac (default: the Finnish almanac as it stood in each "
+        "year, from 1900 on) or plugin (the plug-in's fixed calendar, the same every year)",
     .format_help =
         "Output as text (default), csv (RFC 4180), spreadsheet (CSV that Excel in a Finnish locale "
         "opens: UTF-8 with a byte-order mark, \";\" between fields), json or ics (iCalendar)",
@@ -128,6 +135,10 @@ const Texts kEnglishTexts = {
     .write_failure = "cannot write the output: {}",
     .file_write_failure = "cannot write {}: {}",
     .usage_hint = "Try 'kelotarhu --help'.",
+    .before_almanac =
+        "note: the almanac is known from {} on; for earlier years only Sundays are shown as "
+        "red days, with no public holidays or flag days, and the name days are those of "
+        "today's lists",
     .no_such_file = "no such file: {}",
     .not_a_regular_file = "not a regular file: {}",
     .not_a_library = "not a loadable library: {} ({})",

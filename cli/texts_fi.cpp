@@ -16,6 +16,9 @@ const Texts kFinnishTexts = {
     .week_abbreviation = "vk",
     .red_day = "punainen päivä",
     .flag_day = "liputuspäivä",
+    .official_flag_day = "virallinen liputuspäivä",
+    .customary_flag_day = "vakiintunut liputuspäivä",
+    .public_holiday = "pyhäpäivä",
     .and_word = "ja",
     .today = "tänään",
     .finnish_names = "nimipäivät",
@@ -72,9 +75,13 @@ const Texts kFinnishTexts = {
     .year_help = "Luettele vuoden kaikki päivät; oletus: tämä vuosi",
     .days_help = "Luettele N päivää päivästä PVM (oletus: tänään) alkaen",
     .next_help =
-        "Seuraava punainen päivä, liputuspäivä, juhlapäivä tai nimipäivä päivästä PVM (oletus: "
-        "tänään) alkaen, se itse mukaan lukien, ja montako päivää siihen on; valitsimen --name "
-        "kanssa näiden nimien seuraava nimipäivä",
+        "Seuraava punainen päivä, pyhäpäivä (holiday, vain almanakasta), liputuspäivä, "
+        "juhlapäivä tai nimipäivä päivästä PVM (oletus: tänään) alkaen, se itse mukaan lukien, "
+        "ja montako päivää siihen on; valitsimen --name kanssa näiden nimien seuraava nimipäivä",
+    .calendar_help =
+        "Mistä kalenterista vastataan: almanac (oletus: suomalainen almanakka sellaisena kuin "
+        "se oli kunakin vuonna, vuodesta 1900) tai plugin (liitännäisen kiinteä kalenteri, sama "
+        "joka vuosi)",
     .format_help =
         "Tulosteen muoto: text (oletus), csv (RFC 4180), spreadsheet (CSV, jonka suomenkielinen "
         "Excel avaa oikein: UTF-8 tavujärjestysmerkillä, kenttien välissä \";\"), json tai ics "
@@ -135,6 +142,10 @@ const Texts kFinnishTexts = {
     .write_failure = "tulostetta ei voi kirjoittaa: {}",
     .file_write_failure = "tiedostoon {} ei voi kirjoittaa: {}",
     .usage_hint = "Katso 'kelotarhu --help'.",
+    .before_almanac =
+        "huomautus: almanakka tunnetaan vuodesta {} alkaen; sitä aiemmilta vuosilta näytetään "
+        "punaisina päivinä vain sunnuntait, ei pyhäpäiviä eikä liputuspäiviä, ja nimipäivät "
+        "nykyisistä luetteloista",
     .no_such_file = "tiedostoa ei ole: {}",
     .not_a_regular_file = "ei tavallinen tiedosto: {}",
     .not_a_library = "ei ladattava kirjasto: {} ({})",

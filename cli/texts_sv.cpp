@@ -15,6 +15,9 @@ const Texts kSwedishTexts = {
     .week_abbreviation = "v.",
     .red_day = "röd dag",
     .flag_day = "flaggdag",
+    .official_flag_day = "officiell flaggdag",
+    .customary_flag_day = "vedertagen flaggdag",
+    .public_holiday = "helgdag",
     .and_word = "och",
     .today = "i dag",
     .finnish_names = "finska namnsdagar",
@@ -72,9 +75,13 @@ const Texts kSwedishTexts = {
     .year_help = "Lista årets alla dagar; standard: i år",
     .days_help = "Lista N dagar från DATUM (standard: i dag) framåt",
     .next_help =
-        "Nästa röda dag, flaggdag, högtidsdag eller namnsdag från DATUM (standard: i dag) framåt, "
-        "den dagen medräknad, och hur många dagar det är dit; med --name nästa namnsdag för de "
-        "namnen",
+        "Nästa röda dag, helgdag (holiday, bara ur almanackan), flaggdag, högtidsdag eller "
+        "namnsdag från DATUM (standard: i dag) framåt, den dagen medräknad, och hur många dagar "
+        "det är dit; med --name nästa namnsdag för de namnen",
+    .calendar_help =
+        "Vilken kalender som svarar: almanac (standard: den finländska almanackan så som den "
+        "var varje år, från 1900) eller plugin (insticksprogrammets fasta kalender, densamma "
+        "varje år)",
     .format_help =
         "Utdata som text (standard), csv (RFC 4180), spreadsheet (CSV som Excel med finländska "
         "inställningar öppnar rätt: UTF-8 med byteordningsmärke, \";\" mellan fälten), json eller "
@@ -134,6 +141,9 @@ const Texts kSwedishTexts = {
     .write_failure = "utdata kan inte skrivas: {}",
     .file_write_failure = "{} kan inte skrivas: {}",
     .usage_hint = "Se 'kelotarhu --help'.",
+    .before_almanac =
+        "obs: almanackan är känd från år {}; för tidigare år visas bara söndagarna som röda "
+        "dagar, inga helgdagar eller flaggdagar, och namnsdagarna ur dagens längder",
     .no_such_file = "filen finns inte: {}",
     .not_a_regular_file = "inte en vanlig fil: {}",
     .not_a_library = "inte ett bibliotek som kan laddas: {} ({})",
