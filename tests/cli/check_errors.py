@@ -39,7 +39,7 @@ USAGE_CASES = [
     (["--answer", "GetHoliday=E"], "--answer works only with --plugin"),
     (["--year", "2026", "--format", "xml"],
      '--format "xml" is not one of text, csv, spreadsheet, json, ics'),
-    (["--next", "blue"], '--next "blue" is not one of red, flag, feast, names'),
+    (["--next", "blue"], '--next "blue" is not one of red, holiday, flag, feast, names'),
     (["--name", "Anna", "--next", "red"], "--name and --next red cannot be used together"),
     (["--color=sometimes"], '--color "sometimes" is not one of auto, always, never'),
     (["--color="], "--color needs a value"),

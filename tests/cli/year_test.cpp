@@ -24,7 +24,7 @@ std::string IsoDate(chrono::year_month_day date) {
 }
 
 nlohmann::json YearAsJson(const std::string& year) {
-  const ProgramRun run = Kelotarhu({"--year", year, "--format", "json"});
+  const ProgramRun run = Kelotarhu({"--calendar=plugin", "--year", year, "--format", "json"});
   EXPECT_EQ(run.exit_status, 0) << run.err;
   return nlohmann::json::parse(run.out);  // throws, and so fails, on malformed JSON
 }
@@ -55,7 +55,7 @@ TEST(KelotarhuYearJson, ListsEveryDayInOrderWithItsWeekday) {
 TEST(KelotarhuYearJson, EveryDayHasTheSameKeysInTheSameOrder) {
   const std::vector<std::string> keys = {"date",    "weekday",       "feasts",       "flag_day",
                                          "red_day", "finnish_names", "swedish_names"};
-  const ProgramRun run = Kelotarhu({"--year", "2026", "--format", "json"});
+  const ProgramRun run = Kelotarhu({"--calendar=plugin", "--year", "2026", "--format", "json"});
   ASSERT_EQ(run.exit_status, 0) << run.err;
   const nlohmann::ordered_json days = nlohmann::ordered_json::parse(run.out);
   for (const nlohmann::ordered_json& day : days) {
@@ -128,7 +128,7 @@ TEST(KelotarhuYearText, PrintsOneLinePerDayAfterTheLegend) {
   };
   for (const YearTextCase& text : kCases) {
     SCOPED_TRACE(text.language);
-    const ProgramRun run = KelotarhuIn(text.language, {"--year", "2024"});
+    const ProgramRun run = KelotarhuIn(text.language, {"--calendar=plugin", "--year", "2024"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 1u + 366u);
