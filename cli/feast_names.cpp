@@ -12,11 +12,6 @@ const FeastNames* FindFeast(std::string_view finnish) {
   return row == table.end() ? nullptr : &*row;
 }
 
-std::string_view FeastName(std::string_view finnish, FeastNameColumn column) {
-  const FeastNames* row = FindFeast(finnish);
-  return row ? row->*column : finnish;
-}
-
 FeastNames FeastRow(std::string_view finnish) {
   if (const FeastNames* row = FindFeast(finnish)) return *row;
   static std::set<std::string, std::less<>> unnamed;  // a node never moves
