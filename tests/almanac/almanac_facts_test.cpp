@@ -112,8 +112,15 @@ TEST(AlmanacFacts, CountTheFlagDaysOfAYearAsTheAlmanacOfficeDoes) {
     SCOPED_TRACE("flag_counts.tsv:" + std::to_string(count.line) + " " + count.fields[0] + " (" +
                  count.fields[3] + ")");
     const AlmanacYear& year = YearOf(std::stoi(count.fields[0]));
+    // The almanac office counts the flag days it lists: two that meet on one date (Mother's
+    // Day on Europe Day) count once each, each of its own kind.
     const auto days_of_kind = [&](FlagKind kind) {
-      return std::ranges::count(year.days, kind, &AlmanacDay::flag);
+      int flag_days = 0;
+      for (const AlmanacDay& day : year.days) {
+        for (const std::uint16_t index : day.Rules())
+          flag_days += AlmanacRules()[index].flag == kind;
+      }
+      return flag_days;
     };
     EXPECT_EQ(days_of_kind(FlagKind::kOfficial), std::stoi(count.fields[1])) << "official";
     EXPECT_EQ(days_of_kind(FlagKind::kCustomary), std::stoi(count.fields[2])) << "customary";
