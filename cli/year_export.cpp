@@ -67,8 +67,9 @@ void WriteCsv(std::ostream& out, const std::vector<CalendarDay>& days, CalendarK
               char separator, std::optional<int> days_away) {
   std::vector<std::string> header = {"date",    "weekday",       "feasts",       "flag_day",
                                      "red_day", "finnish_names", "swedish_names"};
-  if (calendar == CalendarKind::kAlmanac)
+  if (calendar == CalendarKind::kAlmanac) {
     header.insert(header.end(), {"flag_kind", "public_holiday"});
+  }
   if (days_away) header.emplace_back("days_away");
   WriteCsvRow(out, header, separator);
   for (const CalendarDay& day : days) {
