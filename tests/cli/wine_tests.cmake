@@ -40,6 +40,11 @@ cli_wine_test(month STATUS 0 NO_CR
                   " 53 28   29   30   31\n"
                   "* punainen päivä   + liputuspäivä\n"
               ARGS --lang fi --month 2026-12 --color=never --calendar=plugin)
+# The almanac, the default calendar: a customary flag day, and the note before 1900.
+cli_wine_test(almanac_customary_flag_day STATUS 0 NO_CR OUT "\nVedertagen flaggdag\n"
+              ARGS --lang sv 6.11.2026)
+cli_wine_test(almanac_before_1900 STATUS 0 ERR "kelotarhu: note: the almanac is known from 1900"
+              ARGS --lang en 1.1.1899)
 # The language from the locale variables, as Wine hands them to the program.
 cli_wine_test(locale_swedish STATUS 0 OUT "Söndag 6.12.2026, vecka 49\n"
               ENV LC_ALL= LC_MESSAGES= LANG=sv_FI.UTF-8 ARGS 6.12.2026)
