@@ -1,38 +1,59 @@
-// What one day means, read from the calendar's year table and put in UTF-8 for output.
+// What one day means, read from the almanac of its year or from the plug-in's year
+// table, and put in UTF-8 for output.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "almanac/almanac.h"
 #include "calendar/date.h"
 #include "calendar/year_table.h"
+#include "cli/feast_names.h"
 
 namespace kelotarhu::cli {
+
+// Where the tool's answers come from: the Finnish almanac as it stood in each year, or
+// the plug-in's fixed calendar, the same every year.
+enum class CalendarKind { kAlmanac, kPlugin };
+
+// What the almanac tells of a day and the plug-in's calendar does not.
+struct AlmanacFacts {
+  almanac::FlagKind flag_kind = almanac::FlagKind::kNone;
+  bool public_holiday = false;
+};
 
 struct CalendarDay {
   calendar::Date date;
   std::string weekday;
-  std::vector<std::string> feasts;  // in the order the calendar placed them
-  bool flag_day = false;
-  bool red_day = false;
-  std::string finnish_names;  // "Niilo, Niko, Niklas"; empty on a day without names
+  std::vector<FeastNames> feasts;  // the named days, in the calendar's order
+  bool flag_day = false;           // of either kind
+  bool red_day = false;            // a Sunday or a public holiday
+  std::string finnish_names;       // "Niilo, Niko, Niklas"; empty on a day without names
   std::string swedish_names;
+  std::optional<AlmanacFacts> almanac;  // only from the almanac
 };
 
-// The year table of one year, built once and then read day by day.
+// One year of a calendar, built once and then read day by day.
 class CalendarYear {
  public:
-  explicit CalendarYear(std::uint16_t year);
+  CalendarYear(std::uint16_t year, CalendarKind kind);
 
   std::uint16_t year() const { return year_; }
+  CalendarKind kind() const { return kind_; }
   // A month (1-12) and day that exist in this year.
   CalendarDay Day(int month, int day) const;
 
  private:
+  CalendarDay PluginDay(int month, int day) const;
+  CalendarDay AlmanacDay(int month, int day) const;
+
   std::uint16_t year_;
-  std::unique_ptr<calendar::YearTable> table_;
+  CalendarKind kind_;
+  std::unique_ptr<calendar::YearTable> table_;     // the plug-in's calendar
+  std::unique_ptr<almanac::AlmanacYear> almanac_;  // the almanac
 };
 
 // Monday = 1 ... Sunday = 7, and the ISO 8601 week, from the calendar's arithmetic.

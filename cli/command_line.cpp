@@ -44,9 +44,10 @@ struct Request {
   std::optional<std::string> month;  // empty: this month
   std::optional<std::string> year;   // empty: this year
   std::optional<std::string> days;
-  std::optional<std::string> next;    // a name in kDayKinds
-  std::optional<std::string> format;  // a name in kFormats
-  std::vector<std::string> events;    // names in kEvents
+  std::optional<std::string> next;      // a name in kDayKinds
+  std::optional<std::string> calendar;  // a name in kCalendars
+  std::optional<std::string> format;    // a name in kFormats
+  std::vector<std::string> events;      // names in kEvents
   std::optional<std::string> output;
   std::optional<std::string> color;  // a name in kColorChoices
   std::optional<std::string> lang;   // a code of Languages()
@@ -70,10 +71,13 @@ constexpr std::array<Choice<ExportFormat>, 5> kFormats = {
 constexpr std::array<Choice<ColorChoice>, 3> kColorChoices = {{{"auto", ColorChoice::kAuto},
                                                                {"always", ColorChoice::kAlways},
                                                                {"never", ColorChoice::kNever}}};
-constexpr std::array<Choice<KindOfDay>, 4> kDayKinds = {{{"red", KindOfDay::kRed},
+constexpr std::array<Choice<KindOfDay>, 5> kDayKinds = {{{"red", KindOfDay::kRed},
+                                                         {"holiday", KindOfDay::kHoliday},
                                                          {"flag", KindOfDay::kFlag},
                                                          {"feast", KindOfDay::kFeast},
                                                          {"names", KindOfDay::kNames}}};
+constexpr std::array<Choice<CalendarKind>, 2> kCalendars = {
+    {{"almanac", CalendarKind::kAlmanac}, {"plugin", CalendarKind::kPlugin}}};
 constexpr std::array<Choice<bool IcsContent::*>, 4> kEvents = {
     {{"feasts", &IcsContent::feasts},
      {"flags", &IcsContent::flag_days},
@@ -144,6 +148,9 @@ OptionalValues DefineOptions(CLI::App& app, Request& request, const Texts& texts
   app.add_option("--next", request.next, text(texts.next_help))
       ->option_text(ChoiceNames(kDayKinds, "|"))
       ->multi_option_policy(kLastWins);
+  app.add_option("--calendar", request.calendar, text(texts.calendar_help))
+      ->option_text(ChoiceNames(kCalendars, "|"))
+      ->multi_option_policy(kLastWins);
   app.add_option("--format", request.format, text(texts.format_help))
       ->option_text(ChoiceNames(kFormats, "|"))
       ->multi_option_policy(kLastWins);
@@ -183,8 +190,8 @@ void TranslateHelp(CLI::App& app, const Texts& texts) {
 
 // What is wrong with the combination of options, if anything: at most one of --name
 // (but with --next names), --month, --year, --days, --next and --plugin, and a date only
-// with --days or --next; --format not for --name or --plugin; --events only for
-// --format ics, --answer only for --plugin.
+// with --days or --next; --format not for --name or --plugin, --calendar not for
+// --plugin; --events only for --format ics, --answer only for --plugin.
 std::optional<std::string> CombinationProblem(const Request& request, const Texts& texts) {
   const bool name_search = !request.names.empty() && !request.next;
   struct Mode {
@@ -209,6 +216,9 @@ std::optional<std::string> CombinationProblem(const Request& request, const Text
   }
   if (request.format && (name_search || request.plugin)) {
     return ConflictMessage(texts, name_search ? "--name" : "--plugin", "--format");
+  }
+  if (request.calendar && request.plugin) {
+    return ConflictMessage(texts, "--plugin", "--calendar");
   }
   if (!request.events.empty() && request.format != "ics") {
     return NeedsMessage(texts, "--events", "--format ics");
@@ -248,6 +258,7 @@ int BadUsage(std::ostream& err, std::string_view message) {
 struct Values {
   ExportFormat format = ExportFormat::kText;
   ColorChoice color = ColorChoice::kAuto;
+  CalendarKind calendar = CalendarKind::kAlmanac;
   std::vector<std::string> names;       // of --name, without surrounding blanks
   int day_count = 0;                    // of --days
   IcsContent events;                    // of --events
@@ -304,7 +315,7 @@ std::optional<std::int64_t> CalendarStamp(const Context& context) {
 // Writes days in the chosen format other than text.
 int Export(const Context& context, const std::vector<CalendarDay>& days,
            std::optional<int> days_away = std::nullopt) {
-  ExportOptions options{context.values.events, days_away};
+  ExportOptions options{context.values.calendar, context.values.events, days_away, ScreenWidth()};
   if (context.values.format == ExportFormat::kIcs) {
     const std::optional<std::int64_t> stamp = CalendarStamp(context);
     if (!stamp) return kExitUsage;
@@ -314,10 +325,23 @@ int Export(const Context& context, const std::vector<CalendarDay>& days,
   return kExitSuccess;
 }
 
+// The almanac tells nothing of the years before it: said once, on standard error, when
+// what is shown begins before it.
+void NoteYearsBeforeAlmanac(const Context& context, int first_year) {
+  if (context.values.calendar != CalendarKind::kAlmanac ||
+      first_year >= almanac::kFirstAlmanacYear) {
+    return;
+  }
+  ReportError(context.err,
+              Fill(context.texts.before_almanac, {std::to_string(almanac::kFirstAlmanacYear)}));
+}
+
 int ShowDay(const Context& context) {
   const std::optional<calendar::Date> date = FirstDate(context);
   if (!date) return kExitUsage;
-  const CalendarDay day = CalendarYear(date->year).Day(date->month, date->day);
+  NoteYearsBeforeAlmanac(context, date->year);
+  const CalendarDay day =
+      CalendarYear(date->year, context.values.calendar).Day(date->month, date->day);
   if (context.values.format != ExportFormat::kText) return Export(context, {day});
   WriteDayReport(context.out, day, context.texts, context.style);
   return kExitSuccess;
@@ -331,7 +355,8 @@ int ShowMonth(const Context& context) {
                    : Accepted(context, ReadMonth(text, context.today), "--month", text,
                               context.texts.what_month, context.texts.month_forms);
   if (!month) return kExitUsage;
-  const CalendarYear year(month->year);
+  NoteYearsBeforeAlmanac(context, month->year);
+  const CalendarYear year(month->year, context.values.calendar);
   if (context.values.format != ExportFormat::kText) {
     return Export(context, DaysOfMonth(year, month->month));
   }
@@ -346,13 +371,15 @@ int ShowYear(const Context& context) {
                    : Accepted(context, ReadYear(text, context.today), "--year", text,
                               context.texts.what_year, context.texts.year_forms);
   if (!year) return kExitUsage;
-  return Export(context, DaysOfYear(CalendarYear(*year)));
+  NoteYearsBeforeAlmanac(context, *year);
+  return Export(context, DaysOfYear(CalendarYear(*year, context.values.calendar)));
 }
 
 int ShowDays(const Context& context) {
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
-  return Export(context, DaysFrom(*first, context.values.day_count));
+  NoteYearsBeforeAlmanac(context, first->year);
+  return Export(context, DaysFrom(*first, context.values.day_count, context.values.calendar));
 }
 
 // False for a name that neither list holds, reported with the close names.
@@ -403,11 +430,16 @@ int ShowNext(const Context& context) {
     return BadUsage(context.err,
                     ConflictMessage(context.texts, "--name", "--next " + *context.request.next));
   }
+  if (*kind == KindOfDay::kHoliday && context.values.calendar != CalendarKind::kAlmanac) {
+    return BadUsage(context.err, NeedsMessage(context.texts, "--next " + *context.request.next,
+                                              "--calendar almanac"));
+  }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
   const auto wanted = NextDayTest(context, *kind);
   if (!wanted) return kExitNotFound;
-  const std::optional<NextDay> next = FindNext(*first, *wanted);
+  NoteYearsBeforeAlmanac(context, first->year);
+  const std::optional<NextDay> next = FindNext(*first, context.values.calendar, *wanted);
   if (!next) {
     ReportError(context.err, NoNextDayMessage(context.texts, *context.request.next,
                                               DateText(*first, context.texts)));
@@ -522,6 +554,7 @@ Values ReadValues(const Request& request, const Texts& texts) {
   Values values;
   values.color = ChosenOrRefused(kColorChoices, request.color, "--color", texts);
   values.format = ChosenOrRefused(kFormats, request.format, "--format", texts);
+  values.calendar = ChosenOrRefused(kCalendars, request.calendar, "--calendar", texts);
   values.names = Names(request.names, texts);
   if (request.days) values.day_count = DayCount(*request.days, texts);
   values.events = Events(request.events, texts);

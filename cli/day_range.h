@@ -10,10 +10,10 @@
 namespace kelotarhu::cli {
 
 // `count` days from `first` on, fewer where the calendar ends (31.12.9999).
-std::vector<CalendarDay> DaysFrom(calendar::Date first, int count);
+std::vector<CalendarDay> DaysFrom(calendar::Date first, int count, CalendarKind calendar);
 
-// In this order wherever the kinds are listed.
-enum class KindOfDay { kRed, kFlag, kFeast, kNames };
+// In this order wherever the kinds are listed. Only the almanac knows public holidays.
+enum class KindOfDay { kRed, kHoliday, kFlag, kFeast, kNames };
 
 bool IsOfKind(const CalendarDay& day, KindOfDay kind);
 
@@ -24,7 +24,7 @@ struct NextDay {
 
 // The first day from `first` on (itself included) that `wanted` accepts; nothing when
 // none comes before the calendar ends.
-std::optional<NextDay> FindNext(calendar::Date first,
+std::optional<NextDay> FindNext(calendar::Date first, CalendarKind calendar,
                                 const std::function<bool(const CalendarDay&)>& wanted);
 
 }  // namespace kelotarhu::cli

@@ -16,16 +16,19 @@ std::string JoinedFeasts(const std::vector<std::string>& feasts) {
   return joined;
 }
 
-std::vector<std::string> FeastsIn(const CalendarDay& day, const Texts& texts) {
+std::vector<std::string> FeastsIn(const CalendarDay& day, FeastNameColumn column) {
   std::vector<std::string> feasts;
-  for (const std::string& feast : day.feasts) {
-    feasts.emplace_back(FeastName(feast, texts.feast_name));
-  }
+  for (const FeastNames& feast : day.feasts) feasts.emplace_back(feast.*column);
   return feasts;
 }
 
 std::string_view WeekdayName(const CalendarDay& day, const Texts& texts) {
   return texts.weekdays[static_cast<std::size_t>(IsoWeekday(day.date) - 1)];
+}
+
+std::string WeekdayAbbreviation(const CalendarDay& day, const Texts& texts) {
+  return std::string(
+      texts.weekday_abbreviations[static_cast<std::size_t>(IsoWeekday(day.date) - 1)]);
 }
 
 std::size_t WeekdayColumns(const Texts& texts) {
@@ -36,29 +39,74 @@ std::size_t WeekdayColumns(const Texts& texts) {
 
 namespace {
 
+bool IsRedDay(const CalendarDay& day) { return day.red_day; }
+bool IsFlagDay(const CalendarDay& day) { return day.flag_day; }
+bool IsFlagDayOfKind(const CalendarDay& day, almanac::FlagKind kind) {
+  return day.flag_day && day.almanac && day.almanac->flag_kind == kind;
+}
+bool IsOfficialFlagDay(const CalendarDay& day) {
+  return IsFlagDayOfKind(day, almanac::FlagKind::kOfficial);
+}
+bool IsCustomaryFlagDay(const CalendarDay& day) {
+  return IsFlagDayOfKind(day, almanac::FlagKind::kCustomary);
+}
+
+constexpr std::array<DayMark, 2> kPluginMarks = {{
+    {kRedDayMark, &IsRedDay, &Texts::red_day, true},
+    {kFlagDayMark, &IsFlagDay, &Texts::flag_day, false},
+}};
+constexpr std::array<DayMark, 3> kAlmanacMarks = {{
+    {kRedDayMark, &IsRedDay, &Texts::red_day, true},
+    {kFlagDayMark, &IsOfficialFlagDay, &Texts::official_flag_day, false},
+    {kCustomaryFlagDayMark, &IsCustomaryFlagDay, &Texts::customary_flag_day, false},
+}};
+
 std::string MarkShown(const DayMark& mark, const Style& style) {
   return mark.red ? style.Red(mark.symbol) : std::string(mark.symbol);
 }
 
 }  // namespace
 
-std::string DayMarks(const CalendarDay& day, const Style& style) {
-  std::string marks;
-  for (const DayMark& mark : kDayMarks) {
-    marks += day.*mark.carried_by ? MarkShown(mark, style) : std::string(Columns(mark.symbol), ' ');
-  }
-  return marks;
+std::span<const DayMark> DayMarksOf(CalendarKind calendar) {
+  if (calendar == CalendarKind::kPlugin) return kPluginMarks;
+  return kAlmanacMarks;
 }
 
-std::string MarkLegend(const Texts& texts, const Style& style) {
+namespace {
+
+// The red mark of a day, or its flag mark, or a blank where it has none.
+std::string MarkOfSlot(const CalendarDay& day, bool red, const Style& style) {
+  const CalendarKind calendar = day.almanac ? CalendarKind::kAlmanac : CalendarKind::kPlugin;
+  for (const DayMark& mark : DayMarksOf(calendar)) {
+    if (mark.red == red && mark.carried_by(day)) return MarkShown(mark, style);
+  }
+  return " ";
+}
+
+}  // namespace
+
+std::string DayMarks(const CalendarDay& day, const Style& style) {
+  return MarkOfSlot(day, true, style) + FlagMark(day, style);
+}
+
+std::string FlagMark(const CalendarDay& day, const Style& style) {
+  return MarkOfSlot(day, false, style);
+}
+
+std::string MarkLegend(const Texts& texts, const Style& style, CalendarKind calendar) {
   std::string legend;
-  for (const DayMark& mark : kDayMarks) {
+  for (const DayMark& mark : DayMarksOf(calendar)) {
     legend.append(legend.empty() ? "" : "   ")
         .append(MarkShown(mark, style))
         .append(" ")
         .append(texts.*mark.meaning);
   }
   return legend;
+}
+
+std::string_view FlagDayText(const CalendarDay& day, const Texts& texts) {
+  if (!day.almanac) return texts.flag_day;
+  return IsCustomaryFlagDay(day) ? texts.customary_flag_day : texts.official_flag_day;
 }
 
 std::string DateText(calendar::Date date, const Texts& texts) {
@@ -71,10 +119,10 @@ std::string DateText(calendar::Date date, const Texts& texts) {
 std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style) {
   if (day.red_day && day.flag_day) {
     return style.Red(Capitalised(texts.red_day)) + ' ' + std::string(texts.and_word) + ' ' +
-           std::string(texts.flag_day);
+           std::string(FlagDayText(day, texts));
   }
   if (day.red_day) return style.Red(Capitalised(texts.red_day));
-  if (day.flag_day) return Capitalised(texts.flag_day);
+  if (day.flag_day) return Capitalised(FlagDayText(day, texts));
   return {};
 }
 
@@ -95,8 +143,8 @@ std::string NameDayLine(const NameDay& day, const Texts& texts) {
 }
 
 std::string NextDayTitle(KindOfDay kind, int days_away, const Texts& texts) {
-  const std::array<std::string_view, 4> kinds = {texts.next_red_day, texts.flag_day,
-                                                 texts.feast_day, texts.name_day};
+  const std::array<std::string_view, 5> kinds = {texts.next_red_day, texts.public_holiday,
+                                                 texts.flag_day, texts.feast_day, texts.name_day};
   const std::string when = days_away == 0   ? std::string(texts.today)
                            : days_away == 1 ? std::string(texts.tomorrow)
                                             : Fill(texts.in_days, {std::to_string(days_away)});
@@ -115,7 +163,7 @@ void WriteDayReport(std::ostream& out, const CalendarDay& day, const Texts& text
                     const Style& style) {
   out << Capitalised(WeekdayName(day, texts)) << ' ' << DateText(day.date, texts) << ", "
       << texts.week << ' ' << IsoWeekNumber(day.date) << '\n';
-  const std::string feasts = JoinedFeasts(FeastsIn(day, texts));
+  const std::string feasts = JoinedFeasts(FeastsIn(day, texts.feast_name));
   if (!feasts.empty()) out << (day.red_day ? style.Red(feasts) : feasts) << '\n';
   const std::string kind = DayKind(day, texts, style);
   if (!kind.empty()) out << kind << '\n';

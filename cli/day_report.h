@@ -4,6 +4,7 @@
 
 #include <array>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,38 +19,49 @@ namespace kelotarhu::cli {
 // Feast names joined for a line of text, as the calendar joins them.
 std::string JoinedFeasts(const std::vector<std::string>& feasts);
 
-// The day's feasts in the language: Finnish as the calendar names them.
-std::vector<std::string> FeastsIn(const CalendarDay& day, const Texts& texts);
+// The day's feasts in a language's column of names.
+std::vector<std::string> FeastsIn(const CalendarDay& day, FeastNameColumn column);
 
 // The weekday as written mid-sentence ("sunnuntai", "söndag", "Sunday").
 std::string_view WeekdayName(const CalendarDay& day, const Texts& texts);
 
+// The weekday in two letters, as a calendar's head writes it ("su", "sö", "Su").
+std::string WeekdayAbbreviation(const CalendarDay& day, const Texts& texts);
+
 // The widest weekday name of the language, in columns.
 std::size_t WeekdayColumns(const Texts& texts);
 
-// The marks a day may carry in a listing, each in a column of its own in this order, and
-// what each means; the legends are made from this list, so a new mark is one more entry.
+// The marks a day may carry in a listing and what each means; the legends are made from
+// these lists, so a new mark is one more entry. A day carries one red mark at most and
+// one flag mark at most, each in a column of its own.
 struct DayMark {
   std::string_view symbol;
-  bool CalendarDay::*carried_by;     // the days that carry it
+  bool (*carried_by)(const CalendarDay& day);
   std::string_view Texts::*meaning;  // in words, for the legend
-  bool red;                          // painted red where colours show
+  bool red;                          // the red mark, painted red where colours show
 };
-inline constexpr std::array<DayMark, 2> kDayMarks = {{
-    {kRedDayMark, &CalendarDay::red_day, &Texts::red_day, true},
-    {kFlagDayMark, &CalendarDay::flag_day, &Texts::flag_day, false},
-}};
 
-// The marks of a day, a blank in place of each it lacks.
+// The almanac's flag days are official or customary; the plug-in's are of one kind.
+std::span<const DayMark> DayMarksOf(CalendarKind calendar);
+
+// The red mark and the flag mark of a day, a blank in place of each it lacks; by the
+// marks of the calendar the day comes from.
 std::string DayMarks(const CalendarDay& day, const Style& style);
 
-// "* punainen päivä   + liputuspäivä": every mark in words.
-std::string MarkLegend(const Texts& texts, const Style& style);
+// The flag mark of a day alone, or a blank.
+std::string FlagMark(const CalendarDay& day, const Style& style);
+
+// "* punainen päivä   + liputuspäivä": every mark of the calendar in words.
+std::string MarkLegend(const Texts& texts, const Style& style, CalendarKind calendar);
+
+// "liputuspäivä", or from the almanac the flag day's kind: "virallinen liputuspäivä".
+std::string_view FlagDayText(const CalendarDay& day, const Texts& texts);
 
 // "6.12.2026", or "6 December 2026" where the language writes dates so.
 std::string DateText(calendar::Date date, const Texts& texts);
 
-// "Punainen päivä ja liputuspäivä", "Liputuspäivä"; empty on other days.
+// "Punainen päivä ja liputuspäivä", "Liputuspäivä", from the almanac "Virallinen
+// liputuspäivä"; empty on other days.
 std::string DayKind(const CalendarDay& day, const Texts& texts, const Style& style);
 
 // A day of the month without its year: "6.12.", "6.12" or "6 December".

@@ -1,6 +1,8 @@
 #include "cli/feast_names.h"
 
 #include <algorithm>
+#include <set>
+#include <string>
 
 namespace kelotarhu::cli {
 
@@ -10,9 +12,11 @@ const FeastNames* FindFeast(std::string_view finnish) {
   return row == table.end() ? nullptr : &*row;
 }
 
-std::string_view FeastName(std::string_view finnish, FeastNameColumn column) {
-  const FeastNames* row = FindFeast(finnish);
-  return row ? row->*column : finnish;
+FeastNames FeastRow(std::string_view finnish) {
+  if (const FeastNames* row = FindFeast(finnish)) return *row;
+  static std::set<std::string, std::less<>> unnamed;  // a node never moves
+  const std::string_view kept = *unnamed.emplace(finnish).first;
+  return {kept, kept, kept};
 }
 
 }  // namespace kelotarhu::cli

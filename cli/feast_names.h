@@ -24,7 +24,8 @@ std::span<const FeastNames> FeastNameTable();
 // The row of a feast as the calendar names it (in UTF-8), or nothing.
 const FeastNames* FindFeast(std::string_view finnish);
 
-// The feast's name in a column; the calendar's own name for a feast without a row.
-std::string_view FeastName(std::string_view finnish, FeastNameColumn column);
+// The row of a feast as the calendar names it; for a feast without a row, the
+// calendar's own name in every column, kept for the life of the program.
+FeastNames FeastRow(std::string_view finnish);
 
 }  // namespace kelotarhu::cli

@@ -64,11 +64,11 @@ std::size_t RoomAfter(std::size_t indent, std::size_t width) {
 
 }  // namespace
 
-std::size_t HelpWidth() {
-  const std::size_t width =
-      ColumnsVariable().value_or(TerminalColumns().value_or(kHelpWidthOffTerminal));
-  return std::clamp(width, kNarrowestHelp, kWidestHelp);
+std::size_t ScreenWidth() {
+  return ColumnsVariable().value_or(TerminalColumns().value_or(kHelpWidthOffTerminal));
 }
+
+std::size_t HelpWidth() { return std::clamp(ScreenWidth(), kNarrowestHelp, kWidestHelp); }
 
 std::vector<std::string> WrappedWords(std::string_view text, std::size_t width) {
   std::vector<std::string> lines;

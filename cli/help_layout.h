@@ -17,9 +17,11 @@ inline constexpr std::size_t kWidestHelp = 100;
 inline constexpr std::size_t kNarrowestHelp = 40;
 inline constexpr std::size_t kHelpWidthOffTerminal = 80;
 
-// The width to lay help out in: COLUMNS when it holds a number, else the width of the
-// terminal standard output goes to, else kHelpWidthOffTerminal; kept between the
-// narrowest and the widest.
+// The width of the screen text is read on: COLUMNS when it holds a number, else the
+// width of the terminal standard output goes to, else kHelpWidthOffTerminal.
+std::size_t ScreenWidth();
+
+// The width to lay help out in: the screen's, kept between the narrowest and the widest.
 std::size_t HelpWidth();
 
 // The words of `text` in lines of at most `width` columns; a word wider than that stands

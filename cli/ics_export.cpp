@@ -28,7 +28,9 @@ class EventWriter {
   EventWriter(std::ostream& out, std::string stamp) : out_(out), stamp_(std::move(stamp)) {}
 
   // An all-day event on `date`; `uid_kind` tells it apart from the day's other events.
-  void Write(calendar::Date date, const std::string& uid_kind, std::string_view summary) {
+  // `categories` are TEXT values, each escaped on its own.
+  void Write(calendar::Date date, const std::string& uid_kind, std::string_view summary,
+             const std::vector<std::string>& categories = {}) {
     const std::int32_t day_count = DayCountOf(date);
     Line("BEGIN:VEVENT");
     Line("UID:" + IcsDate(date) + '-' + uid_kind + "@kelotarhu");
@@ -40,6 +42,13 @@ class EventWriter {
       Line("DURATION:P1D");  // the calendar has no 1 January 10000 to end on
     }
     Line("SUMMARY:" + IcsText(summary));
+    if (!categories.empty()) {
+      std::string line = "CATEGORIES:";
+      for (const std::string& category : categories) {
+        line.append(line.back() == ':' ? "" : ",").append(IcsText(category));
+      }
+      Line(line);
+    }
     Line("TRANSP:TRANSPARENT");  // a whole day, but nobody is busy for it
     Line("END:VEVENT");
   }
@@ -51,22 +60,34 @@ class EventWriter {
   std::string stamp_;
 };
 
-// "Flag day: Independence Day", or "Flag day" alone on a day without a feast.
-std::string FlagDaySummary(const std::vector<std::string>& feasts, const Texts& texts) {
+// "Flag day: Independence Day", or "Flag day" alone on a day without a feast; from the
+// almanac with the flag day's kind: "Official flag day: Independence Day".
+std::string FlagDaySummary(const CalendarDay& day, const std::vector<std::string>& feasts,
+                           const Texts& texts) {
   const std::string joined = JoinedFeasts(feasts);
-  return Capitalised(texts.flag_day) + (joined.empty() ? "" : ": " + joined);
+  return Capitalised(FlagDayText(day, texts)) + (joined.empty() ? "" : ": " + joined);
+}
+
+// From the almanac, what kind of day it is: "Public holiday", "Official flag day".
+std::vector<std::string> Categories(const CalendarDay& day, const Texts& texts) {
+  std::vector<std::string> categories;
+  if (!day.almanac) return categories;
+  if (day.almanac->public_holiday) categories.push_back(Capitalised(texts.public_holiday));
+  if (day.flag_day) categories.push_back(Capitalised(FlagDayText(day, texts)));
+  return categories;
 }
 
 void WriteEventsOfDay(EventWriter& events, const CalendarDay& day, const IcsContent& content,
                       const Texts& texts) {
-  const std::vector<std::string> feasts = FeastsIn(day, texts);
+  const std::vector<std::string> feasts = FeastsIn(day, texts.feast_name);
+  const std::vector<std::string> categories = Categories(day, texts);
   if (content.feasts) {
     for (std::size_t i = 0; i < feasts.size(); ++i) {
-      events.Write(day.date, "feast-" + std::to_string(i + 1), feasts[i]);
+      events.Write(day.date, "feast-" + std::to_string(i + 1), feasts[i], categories);
     }
   }
   if (content.flag_days && day.flag_day) {
-    events.Write(day.date, "flag", FlagDaySummary(feasts, texts));
+    events.Write(day.date, "flag", FlagDaySummary(day, feasts, texts), categories);
   }
   if (content.finnish_names && !day.finnish_names.empty()) {
     events.Write(day.date, "names-fi", Fill(texts.finnish_names_event, {day.finnish_names}));

@@ -46,7 +46,7 @@ std::string Cell(const CalendarDay& day, bool today, const Style& style) {
   } else {
     shown = number + style.RedDayMark(false);
   }
-  return ' ' + shown + style.FlagDayMark(day.flag_day);
+  return ' ' + shown + FlagMark(day, style);
 }
 
 std::string WeekNumberCell(calendar::Date date) {
@@ -71,8 +71,9 @@ void WriteWeeks(std::ostream& out, const std::vector<CalendarDay>& days, int tod
 }
 
 // The marks in words; and today's number as it stands out, when it is in the grid.
-void WriteLegend(std::ostream& out, int today, const Texts& texts, const Style& style) {
-  out << MarkLegend(texts, style);
+void WriteLegend(std::ostream& out, int today, const Texts& texts, const Style& style,
+                 CalendarKind calendar) {
+  out << MarkLegend(texts, style, calendar);
   if (today != 0) out << "   " << style.Today(DayNumber(today), false) << ' ' << texts.today;
   out << '\n';
 }
@@ -90,7 +91,7 @@ void WriteFeastList(std::ostream& out, const std::vector<CalendarDay>& days, con
   const std::size_t date_columns = Columns(DayOfMonthText(days.back().date, texts));
   for (const CalendarDay& day : days) {
     if (day.feasts.empty() && !day.flag_day) continue;
-    const std::string feasts = JoinedFeasts(FeastsIn(day, texts));
+    const std::string feasts = JoinedFeasts(FeastsIn(day, texts.feast_name));
     out << PadLeft(DayOfMonthText(day.date, texts), date_columns) << ' '
         << PadRight(WeekdayName(day, texts), weekday_columns) << ' ' << DayMarks(day, style) << ' '
         << (day.red_day ? style.Red(feasts) : feasts) << '\n';
@@ -106,7 +107,7 @@ void WriteMonth(std::ostream& out, const CalendarYear& year, int month, calendar
       style.highlight_today() && today.year == year.year() && today.month == month ? today.day : 0;
   WriteTitle(out, month, year.year(), texts);
   WriteWeeks(out, days, highlighted, style);
-  WriteLegend(out, highlighted, texts, style);
+  WriteLegend(out, highlighted, texts, style, year.kind());
   out << '\n';
   WriteFeastList(out, days, texts, style);
 }

@@ -103,7 +103,7 @@ std::vector<std::string> CloseNames(const std::string& folded,
 
 NameSearch FindNameDays(std::string_view name) {
   const std::optional<std::string> folded = FoldCase(name);
-  const CalendarYear year(kLeapYear);
+  const CalendarYear year(kLeapYear, CalendarKind::kAlmanac);  // names alike in both
   NameSearch search;
   std::map<std::string, std::string> every_name;  // folded -> as the list spells it
   for (int month = 1; month <= 12; ++month) {

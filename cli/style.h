@@ -12,6 +12,9 @@ enum class ColorChoice { kAuto, kAlways, kNever };
 // One column each, so that a day with one mark lines up with a day with both.
 inline constexpr std::string_view kRedDayMark = "*";
 inline constexpr std::string_view kFlagDayMark = "+";
+// The almanac's customary flag day; its official one has kFlagDayMark.
+inline constexpr std::string_view kCustomaryFlagDayMark = "~";
+static_assert(kCustomaryFlagDayMark.size() == kFlagDayMark.size());
 
 class Style {
  public:
@@ -27,7 +30,7 @@ class Style {
   std::string Today(std::string_view text, bool red_day) const;
   // The marks of a day, or blanks of the same width.
   std::string RedDayMark(bool red_day) const;
-  std::string FlagDayMark(bool flag_day) const;
+  std::string FlagDayMark(bool flag_day, std::string_view mark = kFlagDayMark) const;
 
  private:
   bool color_;

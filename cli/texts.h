@@ -42,6 +42,9 @@ struct Texts {
   std::string_view red_day;
   std::string_view next_red_day;  // after "Next": Swedish weakens the adjective
   std::string_view flag_day;
+  std::string_view official_flag_day;  // the almanac's two kinds of flag day
+  std::string_view customary_flag_day;
+  std::string_view public_holiday;  // a holiday by law, for --next
   std::string_view and_word;
   std::string_view today;
   std::string_view finnish_names;  // the labels of the two name-day lists
@@ -62,6 +65,7 @@ struct Texts {
   std::string_view date_heading;
   std::string_view weekday_heading;
   std::string_view feasts_heading;
+  std::string_view flag_kind_heading;  // official or customary, in a spreadsheet
   std::string_view days_away_heading;
   // Events of a calendar file: the names of a day in each list ({names}).
   std::string_view finnish_names_event;
@@ -86,6 +90,7 @@ struct Texts {
   std::string_view year_help;
   std::string_view days_help;
   std::string_view next_help;
+  std::string_view calendar_help;
   std::string_view format_help;
   std::string_view events_help;
   std::string_view output_type;
@@ -144,6 +149,7 @@ struct Texts {
   std::string_view read_only_file_system;
   std::string_view file_too_large;
   std::string_view is_a_folder;
+  std::string_view before_almanac;  // {first year of the almanac}
 
   // The reference host's messages (--plugin); its trace of the calls is the same in
   // every language. {call} is a call as the trace writes it ("getinfo 2").

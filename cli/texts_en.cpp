@@ -17,6 +17,9 @@ const Texts kEnglishTexts = {
     .red_day = "red day",
     .next_red_day = "red day",
     .flag_day = "flag day",
+    .official_flag_day = "official flag day",
+    .customary_flag_day = "customary flag day",
+    .public_holiday = "public holiday",
     .and_word = "and",
     .today = "today",
     .finnish_names = "Finnish name days",
@@ -32,6 +35,7 @@ const Texts kEnglishTexts = {
     .date_heading = "Date",
     .weekday_heading = "Weekday",
     .feasts_heading = "Special days",
+    .flag_kind_heading = "Kind of flag day",
     .days_away_heading = "Days away",
     .finnish_names_event = "Finnish name day: {}",
     .swedish_names_event = "Finland-Swedish name day: {}",
@@ -80,9 +84,13 @@ const Texts kEnglishTexts = {
     .year_help = "List every day of a year; default: this year",
     .days_help = "List N days starting at DATE (default: today)",
     .next_help =
-        "Show the next red day, flag day, special day (a day the almanac names: a holiday, "
-        "feast or theme day) or name day, counting from DATE (default: today) itself, and how "
-        "many days away it is; with --name, the next name day of those names",
+        "Show the next red day, public holiday (holiday, from the almanac only), flag day, "
+        "special day (a day the almanac names: a holiday, feast or theme day) or name day, "
+        "counting from DATE (default: today) itself, and how many days away it is; with "
+        "--name, the next name day of those names",
+    .calendar_help =
+        "The calendar that answers: almanac (default: the Finnish almanac as it stood in each "
+        "year, from 1900 on) or plugin (the plug-in's fixed calendar, the same every year)",
     .format_help =
         "Output as text (default), csv (RFC 4180), spreadsheet (CSV that Excel in a Finnish locale "
         "opens: UTF-8 with a byte-order mark, \";\" between fields), json or ics (iCalendar)",
@@ -147,6 +155,10 @@ const Texts kEnglishTexts = {
     .read_only_file_system = "the file system is read-only",
     .file_too_large = "the file is too large",
     .is_a_folder = "it is a folder",
+    .before_almanac =
+        "note: the almanac is known from {} on; for earlier years only Sundays are shown as "
+        "red days, with no public holidays or flag days, and the name days are those of "
+        "today's lists",
     .no_such_file = "no such file: {}",
     .not_a_regular_file = "not a regular file: {}",
     .not_a_library = "not a loadable library: {} ({})",

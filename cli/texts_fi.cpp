@@ -18,6 +18,9 @@ const Texts kFinnishTexts = {
     .red_day = "punainen päivä",
     .next_red_day = "punainen päivä",
     .flag_day = "liputuspäivä",
+    .official_flag_day = "virallinen liputuspäivä",
+    .customary_flag_day = "vakiintunut liputuspäivä",
+    .public_holiday = "pyhäpäivä",
     .and_word = "ja",
     .today = "tänään",
     .finnish_names = "nimipäivät",
@@ -33,6 +36,7 @@ const Texts kFinnishTexts = {
     .date_heading = "Päivämäärä",
     .weekday_heading = "Viikonpäivä",
     .feasts_heading = "Merkkipäivät",
+    .flag_kind_heading = "Liputuspäivän laji",
     .days_away_heading = "Päiviä siihen",
     .finnish_names_event = "Nimipäivä: {}",
     .swedish_names_event = "Suomenruotsalainen nimipäivä: {}",
@@ -81,10 +85,14 @@ const Texts kFinnishTexts = {
     .year_help = "Luettele vuoden kaikki päivät; oletus: tämä vuosi",
     .days_help = "Luettele N päivää päivästä PVM (oletus: tänään) alkaen",
     .next_help =
-        "Seuraava punainen päivä, liputuspäivä, merkkipäivä (almanakan nimeämä päivä: pyhä-, "
-        "juhla- tai teemapäivä) tai nimipäivä päivästä PVM (oletus: tänään) alkaen, se itse "
-        "mukaan lukien, ja montako päivää siihen on; valitsimen --name kanssa näiden nimien "
-        "seuraava nimipäivä",
+        "Seuraava punainen päivä, pyhäpäivä (holiday, vain almanakasta), liputuspäivä, "
+        "merkkipäivä (almanakan nimeämä päivä: pyhä-, juhla- tai teemapäivä) tai nimipäivä "
+        "päivästä PVM (oletus: tänään) alkaen, se itse mukaan lukien, ja montako päivää siihen "
+        "on; valitsimen --name kanssa näiden nimien seuraava nimipäivä",
+    .calendar_help =
+        "Mistä kalenterista vastataan: almanac (oletus: suomalainen almanakka sellaisena kuin "
+        "se oli kunakin vuonna, vuodesta 1900) tai plugin (liitännäisen kiinteä kalenteri, sama "
+        "joka vuosi)",
     .format_help =
         "Tulosteen muoto: text (oletus), csv (RFC 4180), spreadsheet (CSV, jonka suomenkielinen "
         "Excel avaa oikein: UTF-8 tavujärjestysmerkillä, kenttien välissä \";\"), json tai ics "
@@ -154,6 +162,10 @@ const Texts kFinnishTexts = {
     .read_only_file_system = "tiedostojärjestelmä on vain luettavissa",
     .file_too_large = "tiedosto on liian suuri",
     .is_a_folder = "se on kansio",
+    .before_almanac =
+        "huomautus: almanakka tunnetaan vuodesta {} alkaen; sitä aiemmilta vuosilta näytetään "
+        "punaisina päivinä vain sunnuntait, ei pyhäpäiviä eikä liputuspäiviä, ja nimipäivät "
+        "nykyisistä luetteloista",
     .no_such_file = "tiedostoa ei ole: {}",
     .not_a_regular_file = "ei tavallinen tiedosto: {}",
     .not_a_library = "ei ladattava kirjasto: {} ({})",

@@ -17,6 +17,9 @@ const Texts kSwedishTexts = {
     .red_day = "röd dag",
     .next_red_day = "röda dag",
     .flag_day = "flaggdag",
+    .official_flag_day = "officiell flaggdag",
+    .customary_flag_day = "vedertagen flaggdag",
+    .public_holiday = "helgdag",
     .and_word = "och",
     .today = "i dag",
     .finnish_names = "finska namnsdagar",
@@ -32,6 +35,7 @@ const Texts kSwedishTexts = {
     .date_heading = "Datum",
     .weekday_heading = "Veckodag",
     .feasts_heading = "Märkesdagar",
+    .flag_kind_heading = "Flaggdagens slag",
     .days_away_heading = "Dagar dit",
     .finnish_names_event = "Finsk namnsdag: {}",
     .swedish_names_event = "Namnsdag: {}",
@@ -81,9 +85,14 @@ const Texts kSwedishTexts = {
     .year_help = "Lista årets alla dagar; standard: i år",
     .days_help = "Lista N dagar från DATUM (standard: i dag) framåt",
     .next_help =
-        "Nästa röda dag, flaggdag, märkesdag (en dag som almanackan namnger: helgdag, högtid "
-        "eller temadag) eller namnsdag från DATUM (standard: i dag) framåt, den dagen "
-        "medräknad, och hur många dagar det är dit; med --name nästa namnsdag för de namnen",
+        "Nästa röda dag, helgdag (holiday, bara ur almanackan), flaggdag, märkesdag (en dag "
+        "som almanackan namnger: helgdag, högtid eller temadag) eller namnsdag från DATUM "
+        "(standard: i dag) framåt, den dagen medräknad, och hur många dagar det är dit; med "
+        "--name nästa namnsdag för de namnen",
+    .calendar_help =
+        "Vilken kalender som svarar: almanac (standard: den finländska almanackan så som den "
+        "var varje år, från 1900) eller plugin (insticksprogrammets fasta kalender, densamma "
+        "varje år)",
     .format_help =
         "Utdata som text (standard), csv (RFC 4180), spreadsheet (CSV som Excel med finländska "
         "inställningar öppnar rätt: UTF-8 med byteordningsmärke, \";\" mellan fälten), json eller "
@@ -151,6 +160,9 @@ const Texts kSwedishTexts = {
     .read_only_file_system = "filsystemet är skrivskyddat",
     .file_too_large = "filen är för stor",
     .is_a_folder = "det är en mapp",
+    .before_almanac =
+        "obs: almanackan är känd från år {}; för tidigare år visas bara söndagarna som röda "
+        "dagar, inga helgdagar eller flaggdagar, och namnsdagarna ur dagens längder",
     .no_such_file = "filen finns inte: {}",
     .not_a_regular_file = "inte en vanlig fil: {}",
     .not_a_library = "inte ett bibliotek som kan laddas: {} ({})",

@@ -13,6 +13,7 @@ begins "5<TAB>8<TAB>"). The alterations:
   field N [TEXT]         field N (from 0) of the row replaced with TEXT, or emptied
   last_field_missing     the row's last field left out
   header TEXT            the header line replaced with TEXT
+  encoded ENCODING       the whole file written in ENCODING (latin-1) instead of UTF-8
 
 Writes WORK_DIR/NAME.tsv and lets the generator turn it into WORK_DIR/NAME.cpp. Prints
 the generator's exit status and message on one line and exits with that status, so that
@@ -55,12 +56,16 @@ def header(lines, _, text):
     lines[0] = text
 
 
+def encoded(_, __, encoding):
+    return encoding
+
+
 def unchanged(*_):
     pass
 
 
 ALTERATIONS = {f.__name__: f for f in (unchanged, removed, twice, swapped, replaced, field,
-                                       last_field_missing, header)}
+                                       last_field_missing, header, encoded)}
 
 
 def main():
@@ -73,10 +78,10 @@ def main():
     i = next((i for i, line in enumerate(lines) if line.startswith(prefix)), None)
     if i is None:
         sys.exit(f"{data_file} has no row {row!r}")
-    ALTERATIONS[alteration](lines, i, *texts)
+    encoding = ALTERATIONS[alteration](lines, i, *texts) or "utf-8"
     os.makedirs(work_dir, exist_ok=True)
     altered = os.path.join(work_dir, name + ".tsv")
-    with open(altered, "w", encoding="utf-8", newline="") as f:
+    with open(altered, "w", encoding=encoding, newline="") as f:
         f.write("\n".join(lines))
     output = os.path.join(work_dir, name + ".cpp")
     run = subprocess.run([sys.executable, generator, altered, output], capture_output=True,

@@ -8,7 +8,7 @@ Finnish name listed twice, or a name holding the " / " that joins the feasts of 
 import sys
 
 sys.dont_write_bytecode = True  # leave no __pycache__ in the source folder
-from tsv_tables import fail, read_rows, to_cpp_literal  # noqa: E402
+from tsv_tables import fail, read_rows, to_cpp_literal, write_table  # noqa: E402
 
 GENERATOR = "gen_feast_names"
 HEADER = "finnish\tswedish\tenglish\tswedish_source\tenglish_source"
@@ -37,20 +37,8 @@ def read_names(path):
 def main():
     if len(sys.argv) != 3:
         fail(GENERATOR, "usage: gen_feast_names.py feast-names.tsv output.cpp")
-    names = read_names(sys.argv[1])
-    source = ("// Generated from feast-names.tsv by tools/gen_feast_names.py; edit the TSV "
-              "instead.\n"
-              "#include \"cli/feast_names.h\"\n\n"
-              "namespace kelotarhu::cli {\n\n"
-              "// clang-format off\n"
-              f"constexpr std::array<FeastNames, {len(names)}> kFeastNameRows = {{{{\n"
-              + "".join(f"    {row},\n" for row in names)
-              + "}};\n"
-              "// clang-format on\n\n"
-              "std::span<const FeastNames> FeastNameTable() { return kFeastNameRows; }\n\n"
-              "}  // namespace kelotarhu::cli\n")
-    with open(sys.argv[2], "w", encoding="ascii", newline="\n") as f:
-        f.write(source)
+    write_table(sys.argv[2], "feast-names.tsv", GENERATOR, "cli/feast_names.h", "kelotarhu::cli",
+                "FeastNames", read_names(sys.argv[1]), "FeastNameTable")
 
 
 main()

@@ -10,18 +10,24 @@ def fail(generator, message):
     sys.exit(f"{generator}: {message}")
 
 
-def read_rows(generator, path, header):
-    """The rows after `header` as lists of fields, each with its "path:line" for messages."""
-    with open(path, encoding="utf-8", newline="") as f:
-        lines = f.read().split("\n")
+def read_rows(generator, path, header, comments=False):
+    """The rows after `header` as lists of fields, each with its "path:line" for messages.
+    With `comments`, lines beginning with "#" are skipped wherever they stand."""
+    try:
+        with open(path, encoding="utf-8", newline="") as f:
+            lines = f.read().split("\n")
+    except UnicodeDecodeError as error:
+        fail(generator, f"{path}: not UTF-8 (byte {error.start}: {error.reason})")
     if lines and lines[-1] == "":
         lines.pop()
-    if not lines or lines[0] != header:
+    numbered = [(index + 1, line) for index, line in enumerate(lines)
+                if not (comments and line.startswith("#"))]
+    if not numbered or numbered[0][1] != header:
         fail(generator, f"{path}: the first line must be the header {header!r}")
     columns = header.count("\t") + 1
     rows = []
-    for index, line in enumerate(lines[1:]):
-        where = f"{path}:{index + 2}"
+    for number, line in numbered[1:]:
+        where = f"{path}:{number}"
         fields = line.split("\t")
         if len(fields) != columns:
             fail(generator, f"{where}: expected {columns} TAB-separated fields, got {len(fields)}")
@@ -29,6 +35,23 @@ def read_rows(generator, path, header):
             fail(generator, f"{where}: a field begins or ends with a blank")
         rows.append((where, fields))
     return rows
+
+
+def write_table(output, data_name, generator, include, namespace, row_type, rows, function):
+    """A C++ source file with `rows` as a constant array of `row_type`, and `function`
+    that returns it as a span."""
+    source = (f"// Generated from {data_name} by tools/{generator}.py; edit the TSV instead.\n"
+              f"#include \"{include}\"\n\n"
+              f"namespace {namespace} {{\n\n"
+              "// clang-format off\n"
+              f"constexpr std::array<{row_type}, {len(rows)}> kRows = {{{{\n"
+              + "".join(f"    {row},\n" for row in rows)
+              + "}};\n"
+              "// clang-format on\n\n"
+              f"std::span<const {row_type}> {function}() {{ return kRows; }}\n\n"
+              f"}}  // namespace {namespace}\n")
+    with open(output, "w", encoding="ascii", newline="\n") as f:
+        f.write(source)
 
 
 ENCODING_NAMES = {"cp1252": "Windows-1252", "utf-8": "UTF-8"}

@@ -10,7 +10,7 @@ _kelotarhu() {
       return
       ;;
     --next)
-      mapfile -t COMPREPLY < <(compgen -W 'red flag feast names' -- "$cur")
+      mapfile -t COMPREPLY < <(compgen -W 'red holiday flag feast names' -- "$cur")
       return
       ;;
     --events)
@@ -19,6 +19,10 @@ _kelotarhu() {
       mapfile -t COMPREPLY < <(compgen -P "$chosen" -W 'feasts flags finnish swedish' \
         -- "${cur##*,}")
       compopt -o nospace
+      return
+      ;;
+    --calendar)
+      mapfile -t COMPREPLY < <(compgen -W 'almanac plugin' -- "$cur")
       return
       ;;
     --color)
@@ -50,7 +54,8 @@ _kelotarhu() {
 
   if [[ $cur == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W '-h --help --version -n --name --month --year
-      --days --next --format --events -o --output --color --lang --plugin --answer' -- "$cur")
+      --days --next --calendar --format --events -o --output --color --lang --plugin
+      --answer' -- "$cur")
   fi
 }
 complete -F _kelotarhu kelotarhu

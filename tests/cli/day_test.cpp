@@ -117,7 +117,8 @@ const ReportCase kReports[] = {
 TEST(KelotarhuDate, SaysWhatTheDayIsInEachLanguage) {
   for (const ReportCase& day : kReports) {
     SCOPED_TRACE(std::string(day.language) + " " + day.date);
-    const ProgramRun run = KelotarhuIn(day.language, {day.date, "--color=never"});
+    const ProgramRun run =
+        KelotarhuIn(day.language, {day.date, "--color=never", "--calendar=plugin"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, day.report);
@@ -156,7 +157,7 @@ constexpr DayCase kDays[] = {
 TEST(KelotarhuDate, ShowsWeekdayFeastsAndRedAndFlagDays) {
   for (const DayCase& day : kDays) {
     SCOPED_TRACE(day.argument);
-    const ProgramRun run = KelotarhuIn("fi", {day.argument});
+    const ProgramRun run = KelotarhuIn("fi", {day.argument, "--calendar=plugin"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_GE(lines.size(), 3u) << run.out;
@@ -164,7 +165,7 @@ TEST(KelotarhuDate, ShowsWeekdayFeastsAndRedAndFlagDays) {
     EXPECT_EQ(lines[1], day.feasts);
     EXPECT_EQ(lines[2], day.kind);
   }
-  const ProgramRun last = KelotarhuIn("fi", {"9999-12-31"});
+  const ProgramRun last = KelotarhuIn("fi", {"9999-12-31", "--calendar=plugin"});
   EXPECT_EQ(last.out,
             "Perjantai 31.12.9999, viikko 52\nNimipäivät: Sylvester, Silvo\n"
             "Suomenruotsalaiset nimipäivät: Sylvester\n");
@@ -222,13 +223,14 @@ TEST(KelotarhuDate, ShowsFinnishAndSwedishNames) {
 }
 
 TEST(KelotarhuDate, PaintsARedDayOnlyWhenColoursAreAsked) {
-  const ProgramRun coloured = KelotarhuIn("fi", {"6.12.2026", "--color=always"});
+  const ProgramRun coloured =
+      KelotarhuIn("fi", {"6.12.2026", "--color=always", "--calendar=plugin"});
   ASSERT_EQ(coloured.exit_status, 0) << coloured.err;
   EXPECT_NE(coloured.out.find("\x1b[31mItsenäisyyspäivä\x1b[0m\n"
                               "\x1b[31mPunainen päivä\x1b[0m ja liputuspäivä\n"),
             std::string::npos)
       << coloured.out;
-  const ProgramRun plain = KelotarhuIn("fi", {"6.12.2026"});  // not a terminal
+  const ProgramRun plain = KelotarhuIn("fi", {"6.12.2026", "--calendar=plugin"});  // not a terminal
   ASSERT_EQ(plain.exit_status, 0) << plain.err;
   EXPECT_EQ(plain.out.find('\x1b'), std::string::npos) << plain.out;
 }

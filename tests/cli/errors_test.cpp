@@ -61,7 +61,7 @@ TEST(KelotarhuBadInput, ImpossibleDatesSayWhy) {
       {{"--days", "7", "31.4.2026"}, "DATE \"31.4.2026\" is not a date: April 2026 has 30 days\n"},
       {{"--next", "flag", "29.2.2027"},
        "DATE \"29.2.2027\" is not a date: 2027 is not a leap year\n"},
-      {{"--next", "blue"}, "--next \"blue\" is not one of red, flag, feast, names\n"},
+      {{"--next", "blue"}, "--next \"blue\" is not one of red, holiday, flag, feast, names\n"},
       {{"--format", "ics", "--events", "feasts,holidays"},
        "--events \"holidays\" is not one of feasts, flags, finnish, swedish\n"},
       {{"--plugin", "x", "--answer", "GetNameDay"},

@@ -60,12 +60,15 @@ TEST(FeastNames, HoldTheEstablishedNames) {
       {"2. pääsiäispäivä", "Annandag påsk", "Easter Monday"},
   };
   for (const PublishedName& name : kNames) {
-    EXPECT_EQ(FeastName(name.finnish, &FeastNames::finnish), name.finnish);
-    EXPECT_EQ(FeastName(name.finnish, &FeastNames::swedish), name.swedish);
-    EXPECT_EQ(FeastName(name.finnish, &FeastNames::english), name.english);
+    EXPECT_EQ(FeastRow(name.finnish).finnish, name.finnish);
+    EXPECT_EQ(FeastRow(name.finnish).swedish, name.swedish);
+    EXPECT_EQ(FeastRow(name.finnish).english, name.english);
   }
-  // A name the table lacks stays as the calendar has it.
-  EXPECT_EQ(FeastName("Nimetön päivä", &FeastNames::english), "Nimetön päivä");
+  // A name the table lacks stays as the calendar has it, in every column.
+  const FeastNames unnamed = FeastRow("Nimetön päivä");
+  EXPECT_EQ(unnamed.finnish, "Nimetön päivä");
+  EXPECT_EQ(unnamed.swedish, "Nimetön päivä");
+  EXPECT_EQ(unnamed.english, "Nimetön päivä");
 }
 
 }  // namespace

@@ -156,7 +156,9 @@ TEST(KelotarhuLanguage, ExplainsBadArgumentsInTheLanguage) {
        {"--year", "2026", "--format", "xml"},
        "kelotarhu: --format \"xml\" ei ole mikään vaihtoehdoista text, csv, spreadsheet, json, "
        "ics"},
-      {"sv", {"--next", "blue"}, "kelotarhu: --next \"blue\" är inget av red, flag, feast, names"},
+      {"sv",
+       {"--next", "blue"},
+       "kelotarhu: --next \"blue\" är inget av red, holiday, flag, feast, names"},
       {"sv", {"--days"}, "kelotarhu: --days behöver ett värde"},
       {"en", {"--days"}, "kelotarhu: --days needs a value"},
       {"", {"--lang", "de"}, "kelotarhu: --lang \"de\" is not one of fi, sv, en"},

@@ -110,7 +110,7 @@ TEST_F(KelotarhuOnADay, FindsTheNextDayOfAKindAndHowFarAwayItIs) {
   for (const NextCase& next : kCases) {
     SCOPED_TRACE(std::string(next.from) + " " + next.what[1]);
     std::vector<std::string> arguments = next.what;
-    arguments.insert(arguments.begin(), next.from);
+    arguments.insert(arguments.begin(), {next.from, "--calendar=plugin"});
     const nlohmann::json days = Json(kNewYearsEve, arguments);
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].at("date"), next.date);

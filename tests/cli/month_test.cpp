@@ -77,7 +77,7 @@ TEST(KelotarhuMonth, DrawsDecember2026InEachLanguage) {
   };
   for (const GridCase& grid : kGrids) {
     SCOPED_TRACE(grid.language);
-    const ProgramRun run = KelotarhuIn(grid.language, {"--month", "2026-12"});
+    const ProgramRun run = KelotarhuIn(grid.language, {"--month", "2026-12", "--calendar=plugin"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_GE(lines.size(), 10u) << run.out;
@@ -99,7 +99,7 @@ TEST(KelotarhuMonth, PutsEveryNumberRightUnderItsWeekday) {
   for (const char* language : {"fi", "sv", "en"}) {
     for (const char* month : {"2026-12", "2015-02", "2024-06"}) {
       SCOPED_TRACE(std::string(language) + " " + month);
-      const ProgramRun run = KelotarhuIn(language, {"--month", month});
+      const ProgramRun run = KelotarhuIn(language, {"--month", month, "--calendar=plugin"});
       ASSERT_EQ(run.exit_status, 0) << run.err;
       const std::vector<std::string> lines = Lines(run.out);
       const std::vector<std::size_t> label_ends = WordEnds(lines.at(1));
@@ -125,7 +125,8 @@ TEST(KelotarhuMonth, ListsTheFeastsWithWeekdaysInLowerCase) {
 }
 
 TEST(KelotarhuMonth, PaintsRedDaysRedAndKeepsTheMarks) {
-  const ProgramRun run = KelotarhuIn("fi", {"--month", "2026-12", "--color=always"});
+  const ProgramRun run =
+      KelotarhuIn("fi", {"--month", "2026-12", "--color=always", "--calendar=plugin"});
   ASSERT_EQ(run.exit_status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_GE(lines.size(), 8u) << run.out;

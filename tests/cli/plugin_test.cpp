@@ -91,8 +91,10 @@ Today TodayFromYearList() {
   localtime_r(&now, &local);
   char date[16];
   std::strftime(date, sizeof date, "%Y-%m-%d", &local);
-  const nlohmann::json days = nlohmann::json::parse(
-      Kelotarhu({"--year", std::to_string(local.tm_year + 1900), "--format", "json"}).out);
+  const nlohmann::json days =
+      nlohmann::json::parse(Kelotarhu({"--calendar=plugin", "--year",
+                                       std::to_string(local.tm_year + 1900), "--format", "json"})
+                                .out);
   for (const nlohmann::json& day : days) {
     if (day.at("date") != date) continue;
     return {date, Joined(day.at("feasts"), " / "), day.at("red_day").get<bool>(),

@@ -27,19 +27,24 @@ cli_wine_test(independence_day STATUS 0 NO_CR
                   "Itsenäisyyspäivä\n"
                   "Punainen päivä ja liputuspäivä\n"
                   "Nimipäivät: Niilo, Niko, Niklas\n"
-              ARGS --lang fi 6.12.2026 --color=never)
+              ARGS --lang fi 6.12.2026 --color=never --calendar=plugin)
 cli_wine_test(easter STATUS 0 OUT "Söndag 5.4.2026" "\nPåskdagen\nRöd dag\n"
               ARGS --lang sv 2026-04-05)
 cli_wine_test(midsummer STATUS 0
               OUT "Saturday 21 June 2025" "\nMidsummer Day\nRed day and flag day\n"
-              ARGS --lang=en 21.6.2025)
+              ARGS --lang=en 21.6.2025 --calendar=plugin)
 cli_wine_test(month STATUS 0 NO_CR
               OUT "Joulukuu 2026\n"
                   " vk ma   ti   ke   to   pe   la   su\n"
                   " 49       1    2    3    4    5    6*+\n"
                   " 53 28   29   30   31\n"
                   "* punainen päivä   + liputuspäivä\n"
-              ARGS --lang fi --month 2026-12 --color=never)
+              ARGS --lang fi --month 2026-12 --color=never --calendar=plugin)
+# The almanac, the default calendar: a customary flag day, and the note before 1900.
+cli_wine_test(almanac_customary_flag_day STATUS 0 NO_CR OUT "\nVedertagen flaggdag\n"
+              ARGS --lang sv 6.11.2026)
+cli_wine_test(almanac_before_1900 STATUS 0 ERR "kelotarhu: note: the almanac is known from 1900"
+              ARGS --lang en 1.1.1899)
 # The language from the locale variables, as Wine hands them to the program.
 cli_wine_test(locale_swedish STATUS 0 OUT "Söndag 6.12.2026, vecka 49\n"
               ENV LC_ALL= LC_MESSAGES= LANG=sv_FI.UTF-8 ARGS 6.12.2026)
@@ -59,7 +64,7 @@ cli_wine_test(version STATUS 0 OUT "kelotarhu ${PROJECT_VERSION}\n" ARGS --versi
 # In a console on a terminal: what the screen shows, read back by a terminal emulator.
 add_test(NAME cli_wine_terminal
          COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check_terminal.py
-                 ${run_kelotarhu})
+                 ${run_kelotarhu} --calendar=plugin)
 set_tests_properties(cli_wine_terminal PROPERTIES SKIP_RETURN_CODE 77)
 add_test(NAME cli_wine_errors_usage
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_errors.py usage
@@ -90,7 +95,7 @@ kelotarhu_windows_path(output_file "${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics"
 add_test(NAME cli_wine_output_file
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/check_output_file.py
                  ${output_file} ${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics ${run_kelotarhu})
-cli_read_back_tests(cli_wine ${run_kelotarhu})
+cli_read_back_tests(cli_wine ${run_kelotarhu} --calendar=plugin)
 cli_output_replace_tests(cli_wine Z:
   CASES file_size_limit_signal_ignored full_file_system read_only_folder missing_folder
   COMMAND ${run_kelotarhu})

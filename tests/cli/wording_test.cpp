@@ -37,7 +37,7 @@ const WordingCase kWordings[] = {
     {"fi", {"--next", "red", "6.12.2026"}, "Seuraava punainen päivä: tänään", 0},
     // English: a red day, not a red-letter day.
     {"en", {"--next", "red", "6.12.2026"}, "Next red day: today", 0},
-    {"en", {"6.12.2026"}, "Red day and flag day", 0},
+    {"en", {"6.12.2026", "--calendar=plugin"}, "Red day and flag day", 0},
     // --next feast: a day the almanac names.
     {"fi", {"--next", "feast", "31.10.2026"}, "Seuraava merkkipäivä: tänään", 0},
     {"sv", {"--next", "feast", "31.10.2026"}, "Nästa märkesdag: i dag", 0},

@@ -5,6 +5,9 @@
 #include <array>
 #include <chrono>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
 
 #include "kelotarhu_runner.h"
 
@@ -24,7 +27,7 @@ std::string IsoDate(chrono::year_month_day date) {
 }
 
 nlohmann::json YearAsJson(const std::string& year) {
-  const ProgramRun run = Kelotarhu({"--year", year, "--format", "json"});
+  const ProgramRun run = Kelotarhu({"--calendar=plugin", "--year", year, "--format", "json"});
   EXPECT_EQ(run.exit_status, 0) << run.err;
   return nlohmann::json::parse(run.out);  // throws, and so fails, on malformed JSON
 }
@@ -55,7 +58,7 @@ TEST(KelotarhuYearJson, ListsEveryDayInOrderWithItsWeekday) {
 TEST(KelotarhuYearJson, EveryDayHasTheSameKeysInTheSameOrder) {
   const std::vector<std::string> keys = {"date",    "weekday",       "feasts",       "flag_day",
                                          "red_day", "finnish_names", "swedish_names"};
-  const ProgramRun run = Kelotarhu({"--year", "2026", "--format", "json"});
+  const ProgramRun run = Kelotarhu({"--calendar=plugin", "--year", "2026", "--format", "json"});
   ASSERT_EQ(run.exit_status, 0) << run.err;
   const nlohmann::ordered_json days = nlohmann::ordered_json::parse(run.out);
   for (const nlohmann::ordered_json& day : days) {
@@ -118,26 +121,26 @@ struct YearTextCase {
 
 const YearTextCase kYearTexts[] = {
     {"fi", "* punainen päivä   + liputuspäivä",
-     "Päivämäärä  Viikonpäivä      Merkkipäivät                          "
-     "Suomenruotsalaiset nimipäivät  Nimipäivät",
-     "29.2.2024   torstai          Karkauspäivä",
-     "6.12.2024   perjantai    *+  Itsenäisyyspäivä                      "
-     "Nils                           Niilo, Niko, Niklas",
+     "Päivämäärä         Merkkipäivät                          Suomenruotsalaiset nimipäivät  "
+     "Nimipäivät",
+     "to 29.2.2024       Karkauspäivä",
+     "pe 6.12.2024   *+  Itsenäisyyspäivä                      Nils                           "
+     "Niilo, Niko, Niklas",
      "Päivämäärä;Viikonpäivä;Merkkipäivät;Liputuspäivä;Punainen päivä;Nimipäivät;"
      "Suomenruotsalaiset nimipäivät"},
     {"sv", "* röd dag   + flaggdag",
-     "Datum       Veckodag      Märkesdagar                           Svenska namnsdagar  "
+     "Datum              Märkesdagar                           Svenska namnsdagar  "
      "Finska namnsdagar",
-     "29.2.2024   torsdag       Skottdagen",
-     "6.12.2024   fredag    *+  Självständighetsdagen                 Nils                "
+     "to 29.2.2024       Skottdagen",
+     "fr 6.12.2024   *+  Självständighetsdagen                 Nils                "
      "Niilo, Niko, Niklas",
      "Datum;Veckodag;Märkesdagar;Flaggdag;Röd dag;Finska namnsdagar;Svenska namnsdagar"},
     {"en", "* red day   + flag day",
-     "Date               Weekday        Special days                         "
-     "Finland-Swedish name days  Finnish name days",
-     "29 February 2024   Thursday       Leap Day",
-     "6 December 2024    Friday     *+  Independence Day                     "
-     "Nils                       Niilo, Niko, Niklas",
+     "Date                      Special days                         Finland-Swedish name days  "
+     "Finnish name days",
+     "Th 29 February 2024       Leap Day",
+     "Fr 6 December 2024    *+  Independence Day                     Nils                       "
+     "Niilo, Niko, Niklas",
      "Date;Weekday;Special days;Flag day;Red day;Finnish name days;Finland-Swedish name days"},
 };
 
@@ -153,10 +156,20 @@ std::vector<std::size_t> HeadingColumns(const std::string& headings) {
   return columns;
 }
 
+// A listing on a screen this wide and in this language.
+ProgramRun ListingOn(const std::string& columns, const std::string& language,
+                     const std::vector<std::string>& arguments) {
+  std::vector<std::string> environment = kNoLocale;
+  environment.push_back("COLUMNS=" + columns);
+  std::vector<std::string> all = {"--lang=" + language};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  return Kelotarhu(all, environment);
+}
+
 TEST(KelotarhuYearText, ListsTheDaysInColumnsUnderHeadingsAfterTheLegend) {
   for (const YearTextCase& text : kYearTexts) {
     SCOPED_TRACE(text.language);
-    const ProgramRun run = KelotarhuIn(text.language, {"--year", "2024"});
+    const ProgramRun run = ListingOn("200", text.language, {"--calendar=plugin", "--year", "2024"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 2u + 366u);
@@ -180,9 +193,10 @@ std::size_t ByteOfColumn(const std::string& line, std::size_t column) {
 TEST(KelotarhuYearText, EveryCellStartsUnderItsHeading) {
   for (const YearTextCase& text : kYearTexts) {
     SCOPED_TRACE(text.language);
-    const std::vector<std::string> lines = Lines(KelotarhuIn(text.language, {"--days", "400"}).out);
+    const std::vector<std::string> lines =
+        Lines(ListingOn("80", text.language, {"--days", "400"}).out);
     const std::vector<std::size_t> starts = HeadingColumns(lines.at(1));
-    ASSERT_EQ(starts.size(), 5u) << lines[1];  // date, weekday, feasts and the two lists
+    ASSERT_EQ(starts.size(), 4u) << lines[1];  // date, feasts and the two lists
     for (std::size_t row = 2; row < lines.size(); ++row) {
       const std::string& line = lines[row];
       for (const std::size_t start : starts) {
@@ -196,18 +210,49 @@ TEST(KelotarhuYearText, EveryCellStartsUnderItsHeading) {
   }
 }
 
+// On a terminal narrower than the widest day, the last columns wrap their words onto lines
+// of their own, under their headings, and no word is cut.
+TEST(KelotarhuYearText, WrapsTheLastColumnsToTheScreen) {
+  for (const char* language : {"fi", "sv", "en"}) {
+    for (const char* columns : {"80", "100"}) {
+      SCOPED_TRACE(std::string(language) + " " + columns);
+      const ProgramRun run = ListingOn(columns, language, {"--year", "2026"});
+      ASSERT_EQ(run.exit_status, 0) << run.err;
+      const std::vector<std::string> lines = Lines(run.out);
+      EXPECT_GT(lines.size(), 2u + 365u);  // some days need two lines
+      for (const std::string& line : lines) {
+        EXPECT_LE(DisplayColumns(line), std::stoul(columns)) << line;
+      }
+      const ProgramRun wide = ListingOn("1000", language, {"--year", "2026"});
+      std::string words;
+      std::string wrapped_words;
+      for (const char c : wide.out) words += c == '\n' ? ' ' : c;
+      for (const char c : run.out) wrapped_words += c == '\n' ? ' ' : c;
+      const auto word_list = [](const std::string& text) {
+        std::multiset<std::string> found;
+        std::istringstream stream(text);
+        for (std::string word; stream >> word;) found.insert(word);
+        return found;
+      };
+      EXPECT_EQ(word_list(wrapped_words), word_list(words));
+    }
+  }
+}
+
 TEST(KelotarhuYearSpreadsheet, HeadsItsColumnsInTheLanguage) {
   for (const YearTextCase& text : kYearTexts) {
     SCOPED_TRACE(text.language);
-    const ProgramRun run =
-        KelotarhuIn(text.language, {"--year", "2024", "--format", "spreadsheet"});
+    const ProgramRun run = KelotarhuIn(
+        text.language, {"--calendar=plugin", "--year", "2024", "--format", "spreadsheet"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     EXPECT_EQ(Lines(run.out).at(0), std::string("\xEF\xBB\xBF") + text.spreadsheet_header + "\r");
   }
   // CSV keeps the keys of JSON for programs, in every language.
   for (const char* language : {"fi", "sv", "en"}) {
-    EXPECT_EQ(Lines(KelotarhuIn(language, {"--year", "2024", "--format", "csv"}).out).at(0),
-              "date,weekday,feasts,flag_day,red_day,finnish_names,swedish_names\r");
+    EXPECT_EQ(
+        Lines(KelotarhuIn(language, {"--calendar=plugin", "--year", "2024", "--format", "csv"}).out)
+            .at(0),
+        "date,weekday,feasts,flag_day,red_day,finnish_names,swedish_names\r");
   }
 }
 
