@@ -87,9 +87,9 @@ cli_wine_test(next_flag_day STATUS 0 OUT "Next flag day: tomorrow\nSunday 6 Dece
               ARGS --lang en 5.12.2026 --next flag)
 cli_wine_test(next_flag_day_in_swedish STATUS 0 OUT "Nästa flaggdag: i dag\nSöndag 6.12.2026"
               ARGS --lang sv 6.12.2026 --next flag)
-cli_wine_test(days STATUS 0 OUT "2026-12-31  torstai" "2027-01-01  perjantai" "2027-01-02"
+cli_wine_test(days STATUS 0 OUT "31.12.2026  torstai" "1.1.2027    perjantai" "2.1.2027"
               ARGS --lang fi 31.12.2026 --days 3)
-cli_wine_test(month_spreadsheet STATUS 0 OUT "date;weekday;" "2026-12-06;Sunnuntai;"
+cli_wine_test(month_spreadsheet STATUS 0 OUT "Date;Weekday;Special days;" "2026-12-06;Sunnuntai;"
               ARGS --month 2026-12 --format spreadsheet)
 kelotarhu_windows_path(output_file "${CMAKE_CURRENT_BINARY_DIR}/wine-output.ics")
 add_test(NAME cli_wine_output_file
