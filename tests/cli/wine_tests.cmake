@@ -87,7 +87,7 @@ cli_wine_test(next_flag_day STATUS 0 OUT "Next flag day: tomorrow\nSunday 6 Dece
               ARGS --lang en 5.12.2026 --next flag)
 cli_wine_test(next_flag_day_in_swedish STATUS 0 OUT "Nästa flaggdag: i dag\nSöndag 6.12.2026"
               ARGS --lang sv 6.12.2026 --next flag)
-cli_wine_test(days STATUS 0 OUT "31.12.2026  torstai" "1.1.2027    perjantai" "2.1.2027"
+cli_wine_test(days STATUS 0 OUT "to 31.12.2026" "pe 1.1.2027" "la 2.1.2027"
               ARGS --lang fi 31.12.2026 --days 3)
 cli_wine_test(month_spreadsheet STATUS 0 OUT "Date;Weekday;Special days;" "2026-12-06;Sunnuntai;"
               ARGS --month 2026-12 --format spreadsheet)
