@@ -158,7 +158,7 @@ const Texts kEnglishTexts = {
     .before_almanac =
         "note: the almanac is known from {} on; for earlier years only Sundays are shown as "
         "red days, with no public holidays or flag days, and the name days are those of "
-        "today's lists",
+        "the lists the tool carries, the 2000 editions",
     .no_such_file = "no such file: {}",
     .not_a_regular_file = "not a regular file: {}",
     .not_a_library = "not a loadable library: {} ({})",

@@ -165,7 +165,7 @@ const Texts kFinnishTexts = {
     .before_almanac =
         "huomautus: almanakka tunnetaan vuodesta {} alkaen; sitä aiemmilta vuosilta näytetään "
         "punaisina päivinä vain sunnuntait, ei pyhäpäiviä eikä liputuspäiviä, ja nimipäivät "
-        "nykyisistä luetteloista",
+        "työkalun luetteloista, vuoden 2000 laitoksista",
     .no_such_file = "tiedostoa ei ole: {}",
     .not_a_regular_file = "ei tavallinen tiedosto: {}",
     .not_a_library = "ei ladattava kirjasto: {} ({})",

@@ -162,7 +162,8 @@ const Texts kSwedishTexts = {
     .is_a_folder = "det är en mapp",
     .before_almanac =
         "obs: almanackan är känd från år {}; för tidigare år visas bara söndagarna som röda "
-        "dagar, inga helgdagar eller flaggdagar, och namnsdagarna ur dagens längder",
+        "dagar, inga helgdagar eller flaggdagar, och namnsdagarna ur verktygets längder, 2000 års "
+        "upplagor",
     .no_such_file = "filen finns inte: {}",
     .not_a_regular_file = "inte en vanlig fil: {}",
     .not_a_library = "inte ett bibliotek som kan laddas: {} ({})",
