@@ -10,12 +10,7 @@ namespace kelotarhu::almanac {
 namespace {
 
 using calendar::DayCount;
-
-// Day counts of any date: 1 = Monday ... 7 = Sunday.
-constexpr int IsoWeekdayOfDayCount(std::int32_t day_count) {
-  return (calendar::WeekdayOfDayCount(day_count) + 6) % 7 + 1;
-}
-static_assert(IsoWeekdayOfDayCount(DayCount(2026, 12, 6)) == 7);
+using calendar::IsoWeekdayOfDayCount;
 
 // The day count of the rule's date in a year, before any exception; nothing when the
 // date is 29 February of a common year.

@@ -113,10 +113,15 @@ constexpr int WeekdayOfDayCount(std::int64_t day_count) noexcept {
   return static_cast<int>(((day_count % 7) + 7) % 7);
 }
 
-// Valid dates of years 1-9999: 1 = Monday ... 7 = Sunday, as ISO 8601 numbers them.
-constexpr int IsoWeekday(Date date) noexcept {
-  const int sunday_first = WeekdayOfDayCount(DayCount(date.year, date.month, date.day));
+// Any day count: 1 = Monday ... 7 = Sunday, as ISO 8601 numbers them.
+constexpr int IsoWeekdayOfDayCount(std::int64_t day_count) noexcept {
+  const int sunday_first = WeekdayOfDayCount(day_count);
   return sunday_first == 0 ? 7 : sunday_first;
+}
+
+// Valid dates of years 1-9999: 1 = Monday ... 7 = Sunday.
+constexpr int IsoWeekday(Date date) noexcept {
+  return IsoWeekdayOfDayCount(DayCount(date.year, date.month, date.day));
 }
 
 // Valid dates of years 1-9999: the ISO 8601 week, 1 to 53. Weeks run from Monday and

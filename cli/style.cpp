@@ -49,10 +49,6 @@ std::string Style::Today(std::string_view text, bool red_day) const {
 
 std::string Style::RedDayMark(bool red_day) const { return red_day ? Red(kRedDayMark) : " "; }
 
-std::string Style::FlagDayMark(bool flag_day, std::string_view mark) const {
-  return flag_day ? std::string(mark) : " ";
-}
-
 Style StyleForStandardOutput(ColorChoice choice) {
   const OutputKind output = StandardOutputKind();
   const bool color = WantsColor(choice, output);

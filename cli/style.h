@@ -28,9 +28,8 @@ class Style {
   std::string Red(std::string_view text) const;
   // Today's date in reverse video, red on a red day.
   std::string Today(std::string_view text, bool red_day) const;
-  // The marks of a day, or blanks of the same width.
+  // The red mark of a day, or a blank of the same width.
   std::string RedDayMark(bool red_day) const;
-  std::string FlagDayMark(bool flag_day, std::string_view mark = kFlagDayMark) const;
 
  private:
   bool color_;
