@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace kelotarhu::calendar {
@@ -15,14 +14,14 @@ namespace kelotarhu::calendar {
 // Code points of the bytes 0x80-0x9F; every other byte equals its Latin-1 code point.
 // The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand
 // for the C1 controls of the same number, as Windows itself converts them.
-inline constexpr std::array<char32_t, 32> kWindows1252HighControls = {
+inline constexpr std::array<char32_t, 32> kCodePointsOfHighRow = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Every byte has a code point.
 constexpr char32_t CodePointOfWindows1252(unsigned char byte) noexcept {
-  if (byte >= 0x80 && byte < 0xA0) return kWindows1252HighControls[byte - 0x80u];
+  if (byte >= 0x80 && byte < 0xA0) return kCodePointsOfHighRow[byte - 0x80u];
   return byte;
 }
 
@@ -31,8 +30,8 @@ constexpr std::optional<unsigned char> Windows1252OfCodePoint(char32_t code_poin
   if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) {
     return static_cast<unsigned char>(code_point);
   }
-  for (unsigned index = 0; index < kWindows1252HighControls.size(); ++index) {
-    if (kWindows1252HighControls[index] == code_point) {
+  for (unsigned index = 0; index < kCodePointsOfHighRow.size(); ++index) {
+    if (kCodePointsOfHighRow[index] == code_point) {
       return static_cast<unsigned char>(0x80 + index);
     }
   }
@@ -59,42 +58,6 @@ constexpr std::optional<char32_t> NextUtf8CodePoint(std::string_view text,
   const char32_t shortest = continuation_bytes == 1 ? 0x80 : 0x800;
   if (code_point < shortest) return std::nullopt;
   return code_point;
-}
-
-// Text in Windows-1252 as UTF-8; every byte converts. For the tools and tests: the
-// plug-in itself needs no conversion at run time.
-inline std::string Utf8FromWindows1252(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (const char c : text) {
-    const char32_t code_point = CodePointOfWindows1252(static_cast<unsigned char>(c));
-    if (code_point < 0x80) {
-      out += static_cast<char>(code_point);
-    } else if (code_point < 0x800) {
-      out += static_cast<char>(0xC0 | (code_point >> 6));
-      out += static_cast<char>(0x80 | (code_point & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (code_point >> 12));
-      out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (code_point & 0x3F));
-    }
-  }
-  return out;
-}
-
-// UTF-8 text in Windows-1252; nothing when the text is not valid UTF-8 or holds a
-// character the code page lacks.
-inline std::optional<std::string> Windows1252FromUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::optional<char32_t> code_point = NextUtf8CodePoint(text, pos);
-    if (!code_point) return std::nullopt;
-    const std::optional<unsigned char> byte = Windows1252OfCodePoint(*code_point);
-    if (!byte) return std::nullopt;
-    out += static_cast<char>(*byte);
-  }
-  return out;
 }
 
 namespace windows_1252_detail {

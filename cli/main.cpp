@@ -2,14 +2,18 @@
 // Kelotarhu plug-in.
 #include <iostream>
 
-#include "cli/checked_output.h"
-#include "cli/command_line.h"
-#include "cli/console.h"
+#include "cli/command/command_line.h"
+#include "cli/command/environment.h"
+#include "cli/io/checked_output.h"
+#include "cli/io/console.h"
 
 int main(int argc, char** argv) {
-  kelotarhu::cli::PrepareConsole();
-  const std::vector<std::string> arguments = kelotarhu::cli::Utf8Arguments(argc, argv);
-  kelotarhu::cli::CheckedOutput out;
-  const int status = kelotarhu::cli::RunCommandLine(arguments, out.stream(), std::cerr);
-  return out.Finish(status, kelotarhu::cli::ChosenTexts(arguments), std::cerr);
+  using namespace kelotarhu::cli;
+  PrepareConsole();
+  const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
+  const Environment environment = ReadEnvironment();
+  const Texts& texts = ChosenTexts(arguments, environment);
+  CheckedOutput out;
+  const int status = RunCommandLine(arguments, environment, texts, out.stream(), std::cerr);
+  return StatusAfterOutput(status, out.Finish(), texts, std::cerr);
 }

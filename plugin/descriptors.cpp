@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/windows_1252.h"
+#include "kelotarhu_version.h"
 #include "platform/platform.h"
 #include "plugin/plugin.h"
 #include "plugin/texts.h"
@@ -25,7 +26,7 @@ constexpr std::array<const char*, 7> kInfoTexts = {
     "     Kelotarhu",
     "     Nimipäivät: Helsingin yliopiston almanakkatoimisto. "
     "Liitännäinen: Kelotarhu-projekti"_cp1252,
-    "     0.8.7",
+    "     " KELOTARHU_VERSION,
     "     27.02.2005",
     "     03.04.2005",
     "     https://almanakka.helsinki.fi/",

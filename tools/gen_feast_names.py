@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Turns cli/feast-names.tsv (UTF-8) into the tool's table of feast names in Finnish,
+"""Turns cli/text/feast-names.tsv (UTF-8) into the tool's table of feast names in Finnish,
 Swedish and English (UTF-8 bytes).
 
 Fails, and so fails the build, on a wrong header or field count, an empty name, a
@@ -37,7 +37,7 @@ def read_names(path):
 def main():
     if len(sys.argv) != 3:
         fail(GENERATOR, "usage: gen_feast_names.py feast-names.tsv output.cpp")
-    write_table(sys.argv[2], "feast-names.tsv", GENERATOR, "cli/feast_names.h", "kelotarhu::cli",
+    write_table(sys.argv[2], "feast-names.tsv", GENERATOR, "cli/text/feast_names.h", "kelotarhu::cli",
                 "FeastNames", read_names(sys.argv[1]), "FeastNameTable")
 
 

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "cli/date_argument.h"
+#include "cli/command/date_argument.h"
 
 namespace kelotarhu::cli {
 namespace {

@@ -1,14 +1,14 @@
 // The feast names in Swedish and English: a row of the data file for every feast the
 // calendar can place, and no row for a feast it never places.
-#include "cli/feast_names.h"
+#include "cli/text/feast_names.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "calendar/year_table.h"
-#include "cli/calendar_day.h"
-#include "cli/text_encoding.h"
+#include "cli/days/calendar_day.h"
+#include "cli/text/utf8.h"
 
 namespace kelotarhu::cli {
 namespace {

@@ -10,8 +10,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli/command_line.h"
-#include "cli/ics_export.h"
+#include "cli/command/command_line.h"
+#include "cli/export/ics_export.h"
 #include "kelotarhu_runner.h"
 #include "platform/native_seams.h"
 
@@ -32,7 +32,8 @@ class KelotarhuOnADay : public ::testing::Test {
     std::ostringstream out;
     std::ostringstream err;
     ProgramRun run;
-    run.exit_status = cli::RunCommandLine(arguments, out, err);
+    run.exit_status =
+        cli::RunCommandLine(arguments, cli::Environment{}, cli::kEnglishTexts, out, err);
     run.out = out.str();
     run.err = err.str();
     return run;

@@ -2,7 +2,7 @@
 // UTF-8, and a cut at 60 characters that never splits a character.
 #include <gtest/gtest.h>
 
-#include "cli/messages.h"
+#include "cli/text/utf8.h"
 
 namespace kelotarhu::cli {
 namespace {
@@ -19,7 +19,7 @@ TEST(Quoted, EscapesWhatIsNotPrintableUtf8) {
       {"Z:\\no\\such.dll", "\"Z:\\no\\such.dll\""},  // backslashes as they are
       {"päivä", "\"päivä\""},
       {"€ 🇫", "\"€ 🇫\""},
-      {"a\tb\nc\rd\x1B\x7F", "\"a\\tb\\nc\\x0Dd\\x1B\\x7F\""},
+      {"a\tb\nc\rd\x1B\x7F", "\"a\\tb\\nc\\rd\\x1B\\x7F\""},
       {std::string("a\0b", 3), "\"a\\x00b\""},
       {"\xFF\xFE", "\"\\xFF\\xFE\""},
       {"\xC3", "\"\\xC3\""},                             // a sequence cut short
