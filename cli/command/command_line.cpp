@@ -18,6 +18,7 @@
 #include "cli/command/date_argument.h"
 #include "cli/command/day_output.h"
 #include "cli/command/help_layout.h"
+#include "cli/command/options.h"
 #include "cli/days/calendar_day.h"
 #include "cli/days/day_span.h"
 #include "cli/days/name_search.h"
@@ -38,143 +39,114 @@ namespace {
 // The most days --days lists.
 constexpr int kMostDays = 10000;
 
-// What the user asked for, as typed.
-struct Request {
-  std::optional<std::string> date;
-  std::vector<std::string> names;
-  std::optional<std::string> month;  // empty: this month
-  std::optional<std::string> year;   // empty: this year
-  std::optional<std::string> days;
-  std::optional<std::string> next;      // a name in kDayKinds
-  std::optional<std::string> calendar;  // a name in kCalendars
-  std::optional<std::string> format;    // a name in kFormats
-  std::vector<std::string> events;      // names in kEvents
-  std::optional<std::string> output;
-  std::optional<std::string> color;  // a name in kColorChoices
-  std::optional<std::string> lang;   // a code of Languages()
-  std::optional<std::string> plugin;
-  std::vector<std::string> answers;
+// What the user typed for each option of the table.
+class Request {
+ public:
+  bool Has(OptionId id) const { return At(id).present; }
+  // The last value of an option given; "" for one given without a value.
+  std::optional<std::string> Value(OptionId id) const {
+    if (!Has(id)) return std::nullopt;
+    return At(id).values.empty() ? std::string() : At(id).values.back();
+  }
+  const std::vector<std::string>& Values(OptionId id) const { return At(id).values; }
+
+  // An option given that goes with none of those given beside it: at most one of those
+  // that show something may count.
+  bool Counts(const OptionSpec& option) const {
+    return Has(option.id) && std::ranges::none_of(option.goes_with, [this](std::string_view name) {
+             return Has(OptionNamed(name)->id);
+           });
+  }
+
+  // Where the parser puts an option's values, and the option it counts.
+  std::vector<std::string>& Storage(OptionId id) { return given_[Index(id)].values; }
+  void Bind(OptionId id, const CLI::Option* option) { options_[Index(id)] = option; }
+  void Parsed() {
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+      given_[i].present = options_[i] != nullptr && options_[i]->count() > 0;
+    }
+  }
+
+ private:
+  struct Given {
+    bool present = false;
+    std::vector<std::string> values;
+  };
+  static std::size_t Index(OptionId id) { return static_cast<std::size_t>(id); }
+  const Given& At(OptionId id) const { return given_[Index(id)]; }
+
+  std::array<Given, kOptionCount> given_;
+  std::array<const CLI::Option*, kOptionCount> options_{};
 };
 
-// An option's named values; the first is the default.
-template <typename Value>
-struct Choice {
-  std::string_view name;
-  Value value;
-};
-
-constexpr std::array<Choice<OutputFormat>, 5> kFormats = {
-    {{"text", OutputFormat::kText},
-     {"csv", OutputFormat::kCsv},
-     {"spreadsheet", OutputFormat::kSpreadsheet},
-     {"json", OutputFormat::kJson},
-     {"ics", OutputFormat::kIcs}}};
-constexpr std::array<Choice<ColorChoice>, 3> kColorChoices = {{{"auto", ColorChoice::kAuto},
-                                                               {"always", ColorChoice::kAlways},
-                                                               {"never", ColorChoice::kNever}}};
-constexpr std::array<Choice<KindOfDay>, 5> kDayKinds = {{{"red", KindOfDay::kRed},
-                                                         {"holiday", KindOfDay::kHoliday},
-                                                         {"flag", KindOfDay::kFlag},
-                                                         {"feast", KindOfDay::kFeast},
-                                                         {"names", KindOfDay::kNames}}};
-constexpr std::array<Choice<CalendarKind>, 2> kCalendars = {
-    {{"almanac", CalendarKind::kAlmanac}, {"plugin", CalendarKind::kPlugin}}};
-constexpr std::array<Choice<bool IcsContent::*>, 4> kEvents = {
-    {{"feasts", &IcsContent::feasts},
-     {"flags", &IcsContent::flag_days},
-     {"finnish", &IcsContent::finnish_names},
-     {"swedish", &IcsContent::swedish_names}}};
-
-// The names of the values, `separator` between them: "text|csv|json".
-template <typename Value, std::size_t kCount>
-std::string ChoiceNames(const std::array<Choice<Value>, kCount>& choices,
-                        std::string_view separator) {
-  std::string names;
-  for (const Choice<Value>& choice : choices) {
-    names.append(names.empty() ? "" : separator).append(choice.name);
-  }
-  return names;
+// The value of an option that names values, as the enum its choices are in the order
+// of; its default when not given.
+template <typename Enum>
+std::optional<Enum> Chosen(const Request& request, OptionId id) {
+  const std::optional<std::string> value = request.Value(id);
+  if (!value) return Enum{};
+  const std::optional<std::size_t> index = ChoiceIndex(Option(id), *value);
+  if (!index) return std::nullopt;
+  return static_cast<Enum>(*index);
 }
 
-// The value named `name`, the default when the option was not given; nothing when no
-// value has that name.
-template <typename Value, std::size_t kCount>
-std::optional<Value> Chosen(const std::array<Choice<Value>, kCount>& choices,
-                            const std::optional<std::string>& name) {
-  if (!name) return choices.front().value;
-  for (const Choice<Value>& choice : choices) {
-    if (choice.name == *name) return choice.value;
-  }
-  return std::nullopt;
+// "-n,--name", as the parser takes names; the date by its name in the language.
+std::string ParserNames(const OptionSpec& option, const Texts& texts) {
+  if (option.name.empty()) return std::string(texts.date_name);
+  if (option.short_name.empty()) return std::string(option.name);
+  return std::string(option.short_name).append(",").append(option.name);
 }
 
-// The options whose value may be left out, to be told apart from those not given.
-struct OptionalValues {
-  CLI::Option* month;
-  CLI::Option* year;
-};
-
-// The codes of the languages, `separator` between them: "fi|sv|en".
-std::string LanguageCodes(std::string_view separator) {
-  std::string codes;
-  for (const Texts* texts : Languages()) {
-    codes.append(codes.empty() ? "" : separator).append(texts->code);
+// The option's value in --help: its choices, else the name of its value.
+void NameValue(CLI::Option& parsed, const OptionSpec& option, const Texts& texts) {
+  if (option.choices) {
+    parsed.option_text(ChoiceNames(option, option.value == ValueKind::kList ? "," : "|"));
+  } else if (option.value_name) {
+    parsed.type_name(std::string(texts.*option.value_name));
+  } else {
+    parsed.type_name(std::string(option.fixed_value_name));
   }
-  return codes;
 }
 
-OptionalValues DefineOptions(CLI::App& app, Request& request, const Texts& texts) {
+// How many values the option takes each time it is given.
+void ExpectValues(CLI::Option& parsed, const OptionSpec& option) {
   // A single-valued option given twice takes the last value, as Unix tools do.
   constexpr auto kLastWins = CLI::MultiOptionPolicy::TakeLast;
+  switch (option.value) {
+    case ValueKind::kNone:
+    case ValueKind::kSeveral:
+      return;
+    case ValueKind::kRequired:
+      // One value, not the arguments after it.
+      parsed.allow_extra_args(false);
+      if (!option.repeatable) parsed.expected(1)->multi_option_policy(kLastWins);
+      return;
+    case ValueKind::kOptional:
+      parsed.allow_extra_args(false)->expected(0, 1)->multi_option_policy(kLastWins);
+      return;
+    case ValueKind::kList:
+      parsed.delimiter(',');
+      return;
+  }
+}
+
+void DefineOptions(CLI::App& app, Request& request, const Texts& texts) {
   const auto text = [](std::string_view view) { return std::string(view); };
   app.option_defaults()->group(text(texts.options_label));
-  app.set_help_flag("-h,--help", text(texts.help_help));
-  app.set_version_flag("--version", "kelotarhu " KELOTARHU_VERSION, text(texts.version_help));
-  app.add_option(text(texts.date_name), request.date, text(texts.date_help))
-      ->type_name("")
-      ->multi_option_policy(kLastWins);
-  app.add_option("-n,--name", request.names, text(texts.name_help))
-      ->type_name(text(texts.name_type));
-  CLI::Option* month = app.add_option("--month", request.month, text(texts.month_help))
-                           ->type_name(text(texts.month_type))
-                           ->expected(0, 1)
-                           ->multi_option_policy(kLastWins);
-  CLI::Option* year = app.add_option("--year", request.year, text(texts.year_help))
-                          ->type_name(text(texts.year_type))
-                          ->expected(0, 1)
-                          ->multi_option_policy(kLastWins);
-  app.add_option("--days", request.days, text(texts.days_help))
-      ->type_name("N")
-      ->multi_option_policy(kLastWins);
-  app.add_option("--next", request.next, text(texts.next_help))
-      ->option_text(ChoiceNames(kDayKinds, "|"))
-      ->multi_option_policy(kLastWins);
-  app.add_option("--calendar", request.calendar, text(texts.calendar_help))
-      ->option_text(ChoiceNames(kCalendars, "|"))
-      ->multi_option_policy(kLastWins);
-  app.add_option("--format", request.format, text(texts.format_help))
-      ->option_text(ChoiceNames(kFormats, "|"))
-      ->multi_option_policy(kLastWins);
-  app.add_option("--events", request.events, text(texts.events_help))
-      ->delimiter(',')
-      ->option_text(ChoiceNames(kEvents, ","));
-  app.add_option("-o,--output", request.output, text(texts.output_help))
-      ->type_name(text(texts.output_type))
-      ->multi_option_policy(kLastWins);
-  app.add_option("--color", request.color, text(texts.color_help))
-      ->option_text(ChoiceNames(kColorChoices, "|"))
-      ->multi_option_policy(kLastWins);
-  // Read before the parser runs (ChosenTexts); declared here for --help and checking.
-  app.add_option("--lang", request.lang, text(texts.lang_help))
-      ->option_text(LanguageCodes("|"))
-      ->multi_option_policy(kLastWins);
-  app.add_option("--plugin", request.plugin, text(texts.plugin_help))
-      ->type_name(text(texts.plugin_type))
-      ->multi_option_policy(kLastWins);
-  app.add_option("--answer", request.answers, text(texts.answer_help))
-      ->type_name(text(texts.answer_type))
-      ->allow_extra_args(false);
-  return {month, year};
+  for (const OptionSpec& option : Options()) {
+    const std::string names = ParserNames(option, texts);
+    const std::string help = text(texts.*option.help);
+    if (option.id == OptionId::kHelp) {
+      app.set_help_flag(names, help);
+    } else if (option.id == OptionId::kVersion) {
+      app.set_version_flag(names, "kelotarhu " KELOTARHU_VERSION, help);
+    } else {
+      CLI::Option* parsed = app.add_option(names, request.Storage(option.id), help);
+      NameValue(*parsed, option, texts);
+      ExpectValues(*parsed, option);
+      request.Bind(option.id, parsed);
+    }
+  }
 }
 
 void TranslateHelp(CLI::App& app, const Texts& texts, std::size_t screen_width) {
@@ -189,43 +161,35 @@ void TranslateHelp(CLI::App& app, const Texts& texts, std::size_t screen_width) 
   formatter->label("Needs", std::string(texts.needs_label));
 }
 
-// What is wrong with the combination of options, if anything: at most one of --name
-// (but with --next names), --month, --year, --days, --next and --plugin, and a date only
-// with --days or --next; --format not for --name or --plugin, --calendar not for
-// --plugin; --events only for --format ics, --answer only for --plugin.
+// What is wrong with the combination of options, if anything: at most one that shows
+// something (with a date only one that takes it), none beside one it excludes, and each
+// with what it needs.
 std::optional<std::string> CombinationProblem(const Request& request, const Texts& texts) {
-  const bool name_search = !request.names.empty() && !request.next;
-  struct Mode {
-    std::string_view name;
-    bool given;
-    bool takes_date;
-  };
-  const Mode kWhatToShow[] = {{"--name", name_search, false},
-                              {"--month", request.month.has_value(), false},
-                              {"--year", request.year.has_value(), false},
-                              {"--days", request.days.has_value(), true},
-                              {"--next", request.next.has_value(), true},
-                              {"--plugin", request.plugin.has_value(), false}};
   std::optional<std::string_view> first;
-  if (request.date) first = texts.date_name;
-  for (const Mode& mode : kWhatToShow) {
-    if (!mode.given) continue;
-    if (first && !(*first == texts.date_name && mode.takes_date)) {
-      return ConflictMessage(texts, *first, mode.name);
+  if (request.Has(OptionId::kDate)) first = texts.date_name;
+  for (const OptionSpec& option : Options()) {
+    if (!option.shows || !request.Counts(option)) continue;
+    if (first && !(*first == texts.date_name && option.takes_date)) {
+      return ConflictMessage(texts, *first, option.name);
     }
-    first = mode.name;
+    first = option.name;
   }
-  if (request.format && (name_search || request.plugin)) {
-    return ConflictMessage(texts, name_search ? "--name" : "--plugin", "--format");
+  for (const OptionSpec& option : Options()) {
+    for (const std::string_view other : option.not_with) {
+      if (request.Counts(option) && request.Counts(*OptionNamed(other))) {
+        return ConflictMessage(texts, other, option.name);
+      }
+    }
   }
-  if (request.calendar && request.plugin) {
-    return ConflictMessage(texts, "--plugin", "--calendar");
-  }
-  if (!request.events.empty() && request.format != "ics") {
-    return NeedsMessage(texts, "--events", "--format ics");
-  }
-  if (!request.answers.empty() && !request.plugin) {
-    return NeedsMessage(texts, "--answer", "--plugin");
+  for (const OptionSpec& option : Options()) {
+    if (!option.needs || !request.Counts(option)) continue;
+    const auto& [needed, value] = *option.needs;
+    const std::optional<std::string> given = request.Value(OptionNamed(needed)->id);
+    if (!given || (!value.empty() && *given != value)) {
+      return NeedsMessage(
+          texts, option.name,
+          value.empty() ? std::string(needed) : std::string(needed) + ' ' + std::string(value));
+    }
   }
   return std::nullopt;
 }
@@ -292,9 +256,10 @@ std::optional<Value> Accepted(const Context& context, const Reading<Value>& read
 
 // DATE, or today without one.
 std::optional<calendar::Date> FirstDate(const Context& context) {
-  if (!context.request.date) return context.today;
-  return Accepted(context, ReadDate(*context.request.date, context.today), context.texts.date_name,
-                  *context.request.date, context.texts.what_date, context.texts.date_forms);
+  const std::optional<std::string> date = context.request.Value(OptionId::kDate);
+  if (!date) return context.today;
+  return Accepted(context, ReadDate(*date, context.today), context.texts.date_name, *date,
+                  context.texts.what_date, context.texts.date_forms);
 }
 
 // SOURCE_DATE_EPOCH when set (output that builds reproduce), else the clock.
@@ -351,7 +316,7 @@ int ShowDay(const Context& context) {
 }
 
 int ShowMonth(const Context& context) {
-  const std::string& text = *context.request.month;
+  const std::string text = *context.request.Value(OptionId::kMonth);
   const std::optional<calendar::MonthOfYear> month =
       text.empty() ? calendar::MonthOfYear{static_cast<std::uint8_t>(context.today.month),
                                            context.today.year}
@@ -368,7 +333,7 @@ int ShowMonth(const Context& context) {
 }
 
 int ShowYear(const Context& context) {
-  const std::string& text = *context.request.year;
+  const std::string text = *context.request.Value(OptionId::kYear);
   const std::optional<std::uint16_t> year =
       text.empty() ? context.today.year
                    : Accepted(context, ReadYear(text, context.today), "--year", text,
@@ -407,7 +372,7 @@ int ShowNameDays(const Context& context) {
 // day of the kind.
 std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context& context,
                                                                    KindOfDay kind) {
-  if (context.request.names.empty()) {
+  if (!context.request.Has(OptionId::kName)) {
     return [kind](const CalendarDay& day) { return IsOfKind(day, kind); };
   }
   std::set<std::pair<int, int>> name_days;
@@ -424,18 +389,18 @@ std::optional<std::function<bool(const CalendarDay&)>> NextDayTest(const Context
 }
 
 int ShowNext(const Context& context) {
-  const std::optional<KindOfDay> kind = Chosen(kDayKinds, context.request.next);
+  const std::string next_name = *context.request.Value(OptionId::kNext);
+  const std::optional<KindOfDay> kind = Chosen<KindOfDay>(context.request, OptionId::kNext);
   if (!kind) {
-    return BadUsage(context.err, NotAChoiceMessage(context.texts, "--next", *context.request.next,
-                                                   ChoiceNames(kDayKinds, ", ")));
+    return BadUsage(context.err, NotAChoiceMessage(context.texts, "--next", next_name,
+                                                   ChoiceNames(Option(OptionId::kNext), ", ")));
   }
-  if (!context.request.names.empty() && *kind != KindOfDay::kNames) {
-    return BadUsage(context.err,
-                    ConflictMessage(context.texts, "--name", "--next " + *context.request.next));
+  if (context.request.Has(OptionId::kName) && *kind != KindOfDay::kNames) {
+    return BadUsage(context.err, ConflictMessage(context.texts, "--name", "--next " + next_name));
   }
   if (*kind == KindOfDay::kHoliday && context.values.calendar != CalendarKind::kAlmanac) {
-    return BadUsage(context.err, NeedsMessage(context.texts, "--next " + *context.request.next,
-                                              "--calendar almanac"));
+    return BadUsage(context.err,
+                    NeedsMessage(context.texts, "--next " + next_name, "--calendar almanac"));
   }
   const std::optional<calendar::Date> first = FirstDate(context);
   if (!first) return kExitUsage;
@@ -444,8 +409,8 @@ int ShowNext(const Context& context) {
   NoteYearsBeforeAlmanac(context, first->year);
   const std::optional<NextDay> next = FindNext(*first, context.values.calendar, *wanted);
   if (!next) {
-    ReportError(context.err, NoNextDayMessage(context.texts, *context.request.next,
-                                              DateText(*first, context.texts)));
+    ReportError(context.err,
+                NoNextDayMessage(context.texts, next_name, DateText(*first, context.texts)));
     return kExitNotFound;
   }
   if (context.values.format != OutputFormat::kText) {
@@ -457,18 +422,18 @@ int ShowNext(const Context& context) {
 }
 
 int HostPlugin(const Context& context) {
-  return RunReferenceHost({*context.request.plugin, context.values.answers}, context.texts,
-                          context.out, context.err);
+  return RunReferenceHost({*context.request.Value(OptionId::kPlugin), context.values.answers},
+                          context.texts, context.out, context.err);
 }
 
 int Show(const Context& context) {
   const Request& request = context.request;
-  if (request.plugin) return HostPlugin(context);
-  if (request.next) return ShowNext(context);
-  if (!request.names.empty()) return ShowNameDays(context);
-  if (request.days) return ShowDays(context);
-  if (request.year) return ShowYear(context);
-  if (request.month) return ShowMonth(context);
+  if (request.Has(OptionId::kPlugin)) return HostPlugin(context);
+  if (request.Has(OptionId::kNext)) return ShowNext(context);
+  if (request.Has(OptionId::kName)) return ShowNameDays(context);
+  if (request.Has(OptionId::kDays)) return ShowDays(context);
+  if (request.Has(OptionId::kYear)) return ShowYear(context);
+  if (request.Has(OptionId::kMonth)) return ShowMonth(context);
   return ShowDay(context);
 }
 
@@ -478,14 +443,14 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-template <typename Value, std::size_t kCount>
-Value ChosenOrRefused(const std::array<Choice<Value>, kCount>& choices,
-                      const std::optional<std::string>& name, std::string_view option,
-                      const Texts& texts) {
-  const std::optional<Value> chosen = Chosen(choices, name);
-  if (!chosen)
-    throw UsageError(NotAChoiceMessage(texts, option, *name, ChoiceNames(choices, ", ")));
-  return *chosen;
+// The chosen value of an option that names values; refused when it names none.
+template <typename Enum>
+Enum ChosenOrRefused(const Request& request, OptionId id, const Texts& texts) {
+  const std::optional<Enum> chosen = Chosen<Enum>(request, id);
+  if (chosen) return *chosen;
+  const OptionSpec& option = Option(id);
+  throw UsageError(
+      NotAChoiceMessage(texts, option.name, *request.Value(id), ChoiceNames(option, ", ")));
 }
 
 // The names of --name without the blanks around them, which no name has; an empty one
@@ -511,13 +476,20 @@ int DayCount(const std::string& text, const Texts& texts) {
   return count;
 }
 
-// The events of --events as the calendar's content; without any, the feasts alone.
+// The events of --events as the calendar's content, in the order of their names; without
+// any, the feasts alone.
 IcsContent Events(const std::vector<std::string>& names, const Texts& texts) {
+  constexpr std::array kMembers = {&IcsContent::feasts, &IcsContent::flag_days,
+                                   &IcsContent::finnish_names, &IcsContent::swedish_names};
+  const OptionSpec& option = Option(OptionId::kEvents);
   IcsContent events;
   if (!names.empty()) events.feasts = false;
   for (const std::string& name : names) {
-    const auto member = ChosenOrRefused(kEvents, std::optional(name), "--events", texts);
-    events.*member = true;
+    const std::optional<std::size_t> index = ChoiceIndex(option, name);
+    if (!index || *index >= kMembers.size()) {
+      throw UsageError(NotAChoiceMessage(texts, option.name, name, ChoiceNames(option, ", ")));
+    }
+    events.*kMembers[*index] = true;
   }
   return events;
 }
@@ -551,18 +523,16 @@ void CheckOutput(const std::string& path, const Texts& texts) {
 
 // Every option value read, so that a bad one is refused before anything is shown.
 Values ReadValues(const Request& request, const Texts& texts) {
-  if (request.lang && !TextsForCode(*request.lang)) {
-    throw UsageError(NotAChoiceMessage(texts, "--lang", *request.lang, LanguageCodes(", ")));
-  }
+  ChosenOrRefused<std::size_t>(request, OptionId::kLang, texts);  // a language the tool speaks
   Values values;
-  values.color = ChosenOrRefused(kColorChoices, request.color, "--color", texts);
-  values.format = ChosenOrRefused(kFormats, request.format, "--format", texts);
-  values.calendar = ChosenOrRefused(kCalendars, request.calendar, "--calendar", texts);
-  values.names = Names(request.names, texts);
-  if (request.days) values.day_count = DayCount(*request.days, texts);
-  values.events = Events(request.events, texts);
-  values.answers = Answers(request.answers, texts);
-  if (request.output) CheckOutput(*request.output, texts);
+  values.color = ChosenOrRefused<ColorChoice>(request, OptionId::kColor, texts);
+  values.format = ChosenOrRefused<OutputFormat>(request, OptionId::kFormat, texts);
+  values.calendar = ChosenOrRefused<CalendarKind>(request, OptionId::kCalendar, texts);
+  values.names = Names(request.Values(OptionId::kName), texts);
+  if (const auto days = request.Value(OptionId::kDays)) values.day_count = DayCount(*days, texts);
+  values.events = Events(request.Values(OptionId::kEvents), texts);
+  values.answers = Answers(request.Values(OptionId::kAnswer), texts);
+  if (const auto output = request.Value(OptionId::kOutput)) CheckOutput(*output, texts);
   return values;
 }
 
@@ -589,7 +559,7 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, const Enviro
                          std::ostream& err) {
   CLI::App app("", "kelotarhu");
   TranslateHelp(app, texts, ScreenWidth(environment));
-  const OptionalValues optional_values = DefineOptions(app, request, texts);
+  DefineOptions(app, request, texts);
   std::vector<const char*> argv;
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());
   try {
@@ -599,9 +569,7 @@ std::optional<int> Parse(const std::vector<std::string>& arguments, const Enviro
   } catch (const CLI::ParseError& error) {
     return BadUsage(err, ParseErrorMessage(app, error, texts));
   }
-  // Given without a value: this month, this year.
-  if (optional_values.month->count() > 0 && !request.month) request.month.emplace();
-  if (optional_values.year->count() > 0 && !request.year) request.year.emplace();
+  request.Parsed();
   return std::nullopt;
 }
 
@@ -623,8 +591,11 @@ std::optional<std::string_view> LanguageArgument(const std::vector<std::string>&
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "--") break;
-    if (argument == "--lang" && i + 1 < arguments.size()) code = arguments[++i];
-    if (argument.starts_with("--lang=")) code = argument.substr(7);
+    const std::string_view lang = Option(OptionId::kLang).name;
+    if (argument == lang && i + 1 < arguments.size()) code = arguments[++i];
+    if (argument.starts_with(lang) && argument.substr(lang.size()).starts_with('=')) {
+      code = argument.substr(lang.size() + 1);
+    }
   }
   return code;
 }
@@ -642,10 +613,11 @@ int RunCommandLine(const std::vector<std::string>& arguments, const Environment&
                    const Texts& texts, std::ostream& out, std::ostream& err) {
   Request request;
   std::optional<int> status = Parse(arguments, environment, texts, request, out, err);
-  if (!status && request.output) {
+  const std::optional<std::string> output = request.Value(OptionId::kOutput);
+  if (!status && output) {
     std::ostringstream bytes;
     status = Run(request, environment, texts, bytes, err);
-    if (status == kExitSuccess) status = WriteFile(*request.output, bytes.str(), texts, err);
+    if (status == kExitSuccess) status = WriteFile(*output, bytes.str(), texts, err);
   }
   if (!status) status = Run(request, environment, texts, out, err);
   if (status == kExitUsage) err << texts.usage_hint << '\n';

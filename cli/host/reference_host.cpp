@@ -327,6 +327,12 @@ std::optional<std::string> AnswersProblem(const std::vector<AnswerArgument>& ans
   return std::nullopt;
 }
 
+std::vector<std::string_view> DisplayCallNames() {
+  std::vector<std::string_view> names;
+  for (const DisplayCall& call : kDisplayCalls) names.push_back(call.name);
+  return names;
+}
+
 int RunReferenceHost(const HostRequest& request, const Texts& texts, std::ostream& out,
                      std::ostream& err) {
   if (const std::optional<std::string> problem = AnswersProblem(request.answers, texts)) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/host/answer_argument.h"
@@ -22,6 +23,9 @@ struct HostRequest {
 // than the function takes, or a character that Windows-1252 lacks; nothing when they fit.
 std::optional<std::string> AnswersProblem(const std::vector<AnswerArgument>& answers,
                                           const Texts& texts);
+
+// The display functions this host calls, by name: "GetNameDay", "GetHoliday", "GetFlag".
+std::vector<std::string_view> DisplayCallNames();
 
 // Returns the exit status: 0, 1 when the plug-in cannot be used or breaks the host
 // contract (a null or over-long text, a malformed function list or descriptor, a failed
