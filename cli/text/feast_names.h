@@ -1,4 +1,4 @@
-// Each feast's name in the languages of the tool, from cli/feast-names.tsv (generated
+// Each feast's name in the languages of the tool, from feast-names.tsv (generated
 // into a table at build time by tools/gen_feast_names.py).
 #pragma once
 

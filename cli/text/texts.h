@@ -5,7 +5,7 @@
 // plug-in's own texts are the same in every language.
 //
 // Adding a language: a texts_xx.cpp with its table, an entry in kLanguages
-// (language.cpp), and a column of cli/feast-names.tsv for its feast names.
+// (language.cpp), and a column of feast-names.tsv for its feast names.
 #pragma once
 
 #include <array>

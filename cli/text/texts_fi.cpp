@@ -1,4 +1,4 @@
-// The tool in Finnish, the default language.
+// The tool in Finnish, for a Finnish locale or --lang fi.
 #include "cli/text/texts.h"
 
 namespace kelotarhu::cli {
