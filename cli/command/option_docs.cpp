@@ -16,6 +16,13 @@ std::string RoffName(std::string_view name) {
   return roff;
 }
 
+// The parts one after the other (where `"(" + Joined(...)` would trip GCC 12's -Wrestrict).
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) text.append(part);
+  return text;
+}
+
 std::string Joined(const std::vector<std::string_view>& words, std::string_view separator) {
   std::string joined;
   for (const std::string_view word : words) {
@@ -128,20 +135,19 @@ std::string ZshExclusions(const OptionSpec& option) {
     excluded.push_back(other.name);
   }
   if (ExcludesDate(option)) excluded.push_back("1");
-  return excluded.empty() ? "" : "(" + Joined(excluded, " ") + ")";
+  return excluded.empty() ? std::string() : Concat({"(", Joined(excluded, " "), ")"});
 }
 
 std::string ZshSpecification(const OptionSpec& option) {
-  const std::string description = "[" + ZshDescription(kEnglishTexts.*option.help) + "]";
+  const std::string description = ZshDescription(kEnglishTexts.*option.help);
   const std::string value = ZshValue(option);
-  const std::string repeat = option.repeatable ? "*" : "";
-  const std::string takes = option.value == ValueKind::kNone ? "" : "=";
+  const std::string_view repeat = option.repeatable ? "*" : "";
+  const std::string_view takes = option.value == ValueKind::kNone ? "" : "=";
   const std::string exclusions = ZshExclusions(option);
-  if (option.short_name.empty()) {
-    return "'" + exclusions + repeat + std::string(option.name) + takes + description + value + "'";
-  }
-  return "'" + exclusions + repeat + "'{" + std::string(option.short_name) + "," +
-         std::string(option.name) + "}'" + takes + description + value + "'";
+  const std::string names = option.short_name.empty()
+                                ? std::string(option.name)
+                                : Concat({"'{", option.short_name, ",", option.name, "}'"});
+  return Concat({"'", exclusions, repeat, names, takes, "[", description, "]", value, "'"});
 }
 
 std::string ZshDate() {
@@ -150,10 +156,9 @@ std::string ZshDate() {
     if (ExcludesDate(option)) excluded.push_back(option.name);
   }
   const OptionSpec& date = Option(OptionId::kDate);
-  return "'(" + Joined(excluded, " ") + ")1::" +
-         ZshMessage(Lowered(kEnglishTexts.date_name) + " (" +
-                    std::string(kEnglishTexts.*date.help) + ")") +
-         ": '";
+  const std::string message =
+      ZshMessage(Concat({Lowered(kEnglishTexts.date_name), " (", kEnglishTexts.*date.help, ")"}));
+  return Concat({"'(", Joined(excluded, " "), ")1::", message, ": '"});
 }
 
 // The bash case for an option's value, or nothing for a flag.
@@ -199,7 +204,7 @@ std::string ManualOptions() {
   std::string section;
   for (const OptionSpec& option : Options()) {
     if (option.name.empty()) continue;  // the date is described above the options
-    section += ".TP\n" + ManualSynopsis(option) + '\n' + std::string(option.manual) + '\n';
+    section += Concat({".TP\n", ManualSynopsis(option), "\n", option.manual, "\n"});
   }
   return section;
 }

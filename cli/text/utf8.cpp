@@ -95,8 +95,8 @@ std::string Utf8FromWindows1252(std::string_view text) {
 std::optional<std::string> Windows1252FromUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::optional<char32_t> code_point = calendar::NextUtf8CodePoint(text, pos);
+  while (!text.empty()) {
+    const std::optional<char32_t> code_point = NextCharacter(text);
     if (!code_point) return std::nullopt;
     const std::optional<unsigned char> byte = calendar::Windows1252OfCodePoint(*code_point);
     if (!byte) return std::nullopt;
