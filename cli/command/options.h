@@ -36,6 +36,7 @@ enum class OptionId {
   kAnswer,
 };
 inline constexpr std::size_t kOptionCount = 16;
+static_assert(static_cast<std::size_t>(OptionId::kAnswer) + 1 == kOptionCount);
 
 enum class ValueKind {
   kNone,      // a flag
