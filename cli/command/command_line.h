@@ -1,4 +1,4 @@
-// The kelotarhu command: its options and what each of them runs.
+// The kelotarhu command: a command line parsed, checked and run, in the chosen language.
 #pragma once
 
 #include <optional>
