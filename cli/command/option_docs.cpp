@@ -109,11 +109,12 @@ std::string ZshValue(const OptionSpec& option) {
   const std::string start = option.value == ValueKind::kOptional ? "::" : ":";
   const std::string message = ZshMessage(
       Lowered(option.manual_value.empty() ? option.name.substr(2) : option.manual_value));
+  if (option.choices) {
+    return option.value == ValueKind::kList
+               ? start + message + ":_sequence compadd - " + Joined(option.choices(), " ")
+               : start + message + ":(" + Joined(option.choices(), " ") + ")";
+  }
   switch (option.completion) {
-    case Completion::kChoices:
-      return option.value == ValueKind::kList
-                 ? start + message + ":_sequence compadd - " + Joined(option.choices(), " ")
-                 : start + message + ":(" + Joined(option.choices(), " ") + ")";
     case Completion::kFile:
       return start + message + ":_files";
     case Completion::kLibrary:
@@ -167,21 +168,19 @@ std::string BashValueCase(const OptionSpec& option) {
                                 ? std::string(option.name)
                                 : std::string(option.short_name) + " | " + std::string(option.name);
   std::string body;
+  if (option.choices && option.value == ValueKind::kList) {
+    body =
+        "      # A comma-separated list: complete its last item.\n"
+        "      local chosen=${cur%\"${cur##*,}\"}\n"
+        "      mapfile -t COMPREPLY < <(compgen -P \"$chosen\" -W '" +
+        Joined(option.choices(), " ") +
+        "' -- \"${cur##*,}\")\n"
+        "      compopt -o nospace\n";
+  } else if (option.choices) {
+    body = "      mapfile -t COMPREPLY < <(compgen -W '" + Joined(option.choices(), " ") +
+           "' -- \"$cur\")\n";
+  }
   switch (option.completion) {
-    case Completion::kChoices:
-      if (option.value == ValueKind::kList) {
-        body =
-            "      # A comma-separated list: complete its last item.\n"
-            "      local chosen=${cur%\"${cur##*,}\"}\n"
-            "      mapfile -t COMPREPLY < <(compgen -P \"$chosen\" -W '" +
-            Joined(option.choices(), " ") +
-            "' -- \"${cur##*,}\")\n"
-            "      compopt -o nospace\n";
-      } else {
-        body = "      mapfile -t COMPREPLY < <(compgen -W '" + Joined(option.choices(), " ") +
-               "' -- \"$cur\")\n";
-      }
-      break;
     case Completion::kFile:
       body = "      _filedir\n";
       break;

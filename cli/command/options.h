@@ -46,8 +46,9 @@ enum class ValueKind {
   kSeveral,   // one or more values after the option
 };
 
-// What a shell offers as the value.
-enum class Completion { kNothing, kChoices, kFile, kLibrary, kDisplayFunction };
+// What a shell offers as a value other than the option's choices, which it offers as
+// they are.
+enum class Completion { kNothing, kFile, kLibrary, kDisplayFunction };
 
 // Another option, and the value it must have ("--format ics"), empty for any.
 struct OptionValue {

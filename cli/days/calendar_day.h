@@ -43,7 +43,6 @@ class CalendarYear {
   CalendarYear(std::uint16_t year, CalendarKind kind);
 
   std::uint16_t year() const { return year_; }
-  CalendarKind kind() const { return kind_; }
   // A month (1-12) and day that exist in this year.
   CalendarDay Day(int month, int day) const;
 

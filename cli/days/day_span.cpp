@@ -1,24 +1,16 @@
 #include "cli/days/day_span.h"
 
 namespace kelotarhu::cli {
-namespace {
 
-constexpr int kLastYear = 9999;  // 31.12.9999 ends the calendar
-
-}  // namespace
-
+// Day by day in the calendar's day counts, a year of the calendar built when its first
+// day comes.
 void VisitDays(calendar::Date first, CalendarKind calendar,
                const std::function<bool(const CalendarDay&)>& visit) {
-  calendar::Date date = first;
-  for (int year = first.year; year <= kLastYear; ++year) {
-    const CalendarYear days(static_cast<std::uint16_t>(year), calendar);
-    for (; date.month <= 12; ++date.month, date.day = 1) {
-      const int length = calendar::MonthLength({static_cast<std::uint8_t>(date.month), date.year});
-      for (; date.day <= length; ++date.day) {
-        if (!visit(days.Day(date.month, date.day))) return;
-      }
-    }
-    date = {static_cast<std::uint16_t>(year + 1), 1, 1};
+  std::optional<CalendarYear> year;
+  for (std::int32_t count = DayCountOf(first); count <= kLastDayCount; ++count) {
+    const calendar::Date date = calendar::DateOfDayCount(count);
+    if (!year || year->year() != date.year) year.emplace(date.year, calendar);
+    if (!visit(year->Day(date.month, date.day))) return;
   }
 }
 

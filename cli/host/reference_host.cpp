@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <stdexcept>
 #include <string_view>
 
@@ -106,10 +105,7 @@ std::string Excerpt(std::string_view text) {
 }
 
 bool HoldsControlCharacter(std::string_view text) {
-  return std::ranges::any_of(text, [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 || byte == 0x7F;
-  });
+  return std::ranges::any_of(text, IsControlCharacter);
 }
 
 // One display function as the host sees it: its questions and the answers it will pass.

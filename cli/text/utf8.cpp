@@ -50,7 +50,7 @@ std::string Escaped(unsigned char byte) {
 // and how many bytes of `text` it stands for.
 std::pair<std::string, std::size_t> NextShown(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x20 || lead == 0x7F) return {Escaped(lead), 1};
+  if (IsControlCharacter(text[0])) return {Escaped(lead), 1};
   const std::size_t length = CharacterLength(text);
   if (length == 0) return {Escaped(lead), 1};
   return {std::string(text.substr(0, length)), length};

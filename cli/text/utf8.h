@@ -34,6 +34,12 @@ constexpr bool IsContinuationByte(char byte) {
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+// The C0 controls and DEL, which Shown escapes.
+constexpr bool IsControlCharacter(char byte) {
+  const auto value = static_cast<unsigned char>(byte);
+  return value < 0x20 || value == 0x7F;
+}
+
 // The text in capitals, as names and words are compared whatever their case ("åke" and
 // "ÅKE" alike): the letters of ASCII and Latin-1 and the other letters of Windows-1252
 // (š, ž, œ, ÿ); ß, µ and every other character stay.
